@@ -1,0 +1,102 @@
+#include "app/CustomWindow.h"
+
+#include "app/Application.h"
+#include "tamba_util/Exception.h"
+
+namespace tamba::app {
+
+namespace {
+bool classRegistered = false;
+}
+
+void CustomWindow::registerClass() {
+    if (classRegistered)
+        return;
+    // Set before the attempt: a failed registration is not retried, later creations fail instead.
+    classRegistered = true;
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_DBLCLKS | CS_SAVEBITS;
+    windowClass.lpfnWndProc = &CustomWindow::windowProc;
+    windowClass.cbClsExtra = 0;
+    windowClass.cbWndExtra = 4;
+    windowClass.hInstance = Application::current()->instanceHandle();
+    windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpszClassName = className;
+    if (RegisterClassA(&windowClass) == 0)
+        throw util::Exception("Could not register custom window class");
+}
+
+CustomWindow::CustomWindow(const util::String& title, DWORD exStyle, DWORD style, int x, int y, int width,
+                           int height) {
+    registerClass();
+    hwnd_ = CreateWindowExA(exStyle, className, title.c_str(), style, x, y, width, height, nullptr, nullptr,
+                            Application::current()->instanceHandle(), this);
+    if (hwnd_ == nullptr)
+        throw util::Exception("Could not create custom window");
+}
+
+CustomWindow::~CustomWindow() {
+    // Unbind first so that no message reaches the half-destroyed object.
+    if (hwnd_ != nullptr && IsWindow(hwnd_))
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+}
+
+CustomWindow* CustomWindow::fromHandle(HWND window) {
+    return reinterpret_cast<CustomWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK CustomWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    CustomWindow* self = fromHandle(window);
+    if (message == WM_CREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        self = static_cast<CustomWindow*>(create->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (self == nullptr)
+        return DefWindowProcA(window, message, wParam, lParam);
+    // No exception may unwind through the platform's dispatch: log it and carry on.
+    try {
+        return self->handleMessage(window, message, wParam, lParam);
+    } catch (const util::Exception& e) {
+        Application::current()->logger().log("%s", e.message().c_str());
+    } catch (...) {
+        Application::current()->logger().log("Unexpected exception in a window procedure\n");
+    }
+    return 0;
+}
+
+LRESULT CustomWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        onSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        onPaint(paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_CLOSE:
+        if (onClose())
+            return DefWindowProcA(window, message, wParam, lParam);
+        return 0;
+    case WM_CONTEXTMENU:
+        onContextMenu(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void CustomWindow::onPaint(PAINTSTRUCT&) {}
+void CustomWindow::onSize(int, int) {}
+bool CustomWindow::onClose() { return true; }
+void CustomWindow::onCommand(int, int) {}
+void CustomWindow::onContextMenu(int, int) {}
+
+} // namespace tamba::app

@@ -1,0 +1,43 @@
+# One test executable per tests/**/<Name>Test.cpp; a <Name>Test.rc beside it becomes its own resources.
+# Helpers shared by the tests live in tests/support.
+set(googletest_src /usr/src/googletest)
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${googletest_src} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB support_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(test_support STATIC ${support_sources})
+target_link_libraries(test_support PUBLIC fleeba_core GTest::gtest)
+target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+
+file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*Test.cpp)
+list(FILTER test_sources EXCLUDE REGEX "/tests/artgen/")
+
+set(FLEEBA_TEST_TIMEOUT 180)
+foreach(src ${test_sources})
+    get_filename_component(name ${src} NAME_WE)
+    get_filename_component(dir ${src} DIRECTORY)
+    file(RELATIVE_PATH reldir ${CMAKE_SOURCE_DIR}/tests ${dir})
+    add_executable(${name} ${src})
+    if(EXISTS ${dir}/${name}.rc)
+        target_sources(${name} PRIVATE ${dir}/${name}.rc)
+        target_include_directories(${name} PRIVATE ${dir})
+        fleeba_use_art(${name})
+    endif()
+    target_link_libraries(${name} PRIVATE test_support)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    string(REPLACE "/" "." prefix "${reldir}")
+    add_test(NAME ${prefix}.${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    set_tests_properties(${prefix}.${name} PROPERTIES TIMEOUT ${FLEEBA_TEST_TIMEOUT})
+    # End-to-end tests start the real program.
+    if(reldir MATCHES "^e2e")
+        add_dependencies(${name} fleeba)
+    endif()
+endforeach()
+
+# The picture files are checked by the generator's own host-side reader.
+if(TARGET artgen_host)
+    add_test(NAME artgen.format COMMAND ${FLEEBA_ARTGEN_TESTS} ${FLEEBA_ART_DIR})
+    set_tests_properties(artgen.format PROPERTIES TIMEOUT ${FLEEBA_TEST_TIMEOUT})
+endif()

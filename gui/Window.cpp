@@ -1,0 +1,63 @@
+#include "gui/Window.h"
+
+#include "app/Application.h"
+
+namespace tamba::gui {
+
+Window::~Window() {
+    if (hwnd_ != nullptr && IsWindow(hwnd_))
+        DestroyWindow(hwnd_);
+}
+
+void Window::setTopmost(bool topmost) {
+    if (hwnd_ == nullptr)
+        return;
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Window::makeVisible() {
+    if (hwnd_ != nullptr)
+        ShowWindow(hwnd_, SW_SHOW);
+}
+
+void Window::centreOnDesktop() {
+    if (hwnd_ == nullptr)
+        return;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const RECT& desktop = app::Application::current()->desktopRect();
+    const int w = client.right;
+    const int h = client.bottom;
+    MoveWindow(hwnd_, (desktop.right - w) / 2, (desktop.bottom - h) / 2, w, h, TRUE);
+}
+
+void Window::moveTo(int x, int y) {
+    if (hwnd_ == nullptr)
+        return;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    MoveWindow(hwnd_, x, y, client.right, client.bottom, TRUE);
+}
+
+void Window::focus() {
+    if (hwnd_ != nullptr)
+        SetFocus(hwnd_);
+}
+
+void Window::windowRect(RECT& rect) const {
+    if (hwnd_ == nullptr) {
+        rect = RECT{0, 0, 0, 0};
+        return;
+    }
+    GetWindowRect(hwnd_, &rect);
+}
+
+void Window::refreshClient() {
+    if (hwnd_ == nullptr)
+        return;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    InvalidateRect(hwnd_, &client, TRUE);
+}
+
+} // namespace tamba::gui

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Set-up if needed, build, and run every test under Wine on a private display and a private prefix.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/build.sh"
+
+source "$root/scripts/wine-env.sh"
+export WINEPREFIX=$FLEEBA_BUILD/wineprefix
+trap stop_private_display EXIT INT TERM
+start_private_display
+ensure_prefix
+# One server for the whole run: each test starts in about a second instead of several.
+wineserver -p >/dev/null 2>&1 || true
+# Start Wine's own background processes now, detached from ctest's output pipes, which they would
+# otherwise hold open past the end of the first test.
+wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+
+cd "$root"
+ctest --preset win32 "$@"

@@ -1,0 +1,53 @@
+# Sourced by the scripts: a private Wine prefix and display for tests and demos, never the user's own.
+# Defines start_private_display / stop_private_display and ensure_prefix.
+
+FLEEBA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+FLEEBA_BUILD=$FLEEBA_ROOT/build/win32
+
+private_pids=()
+
+# Picks a free display number and starts Xvfb (1024x768x24) with openbox on it.
+start_private_display() {
+  local n
+  for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      break
+    fi
+  done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  private_pids+=($!)
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  openbox >/dev/null 2>&1 &
+  private_pids+=($!)
+  sleep 0.5
+}
+
+stop_private_display() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+  fi
+  local pid
+  for pid in "${private_pids[@]}"; do
+    kill "$pid" >/dev/null 2>&1 || true
+  done
+  for pid in "${private_pids[@]}"; do
+    wait "$pid" 2>/dev/null || true
+  done
+  private_pids=()
+}
+
+# Creates the Wine prefix once (about 20 s) and reuses it afterwards.
+ensure_prefix() {
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+}

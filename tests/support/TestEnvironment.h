@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <windows.h>
+
+namespace tamba::test {
+
+// Handles the messages that are waiting, then keeps doing so for the given time.
+void pumpMessages(DWORD milliseconds = 0);
+
+// Pumps messages until the condition holds or the time is up; returns the condition's last value.
+template <class Condition> bool pumpUntil(Condition condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return condition();
+        pumpMessages(10);
+    }
+    return true;
+}
+
+// The directory of the running test executable, with a trailing backslash.
+std::string executableDirectory();
+
+// The program under test: fleeba.exe one directory above the test executables.
+std::string programPath();
+
+} // namespace tamba::test
