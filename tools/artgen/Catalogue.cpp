@@ -1,0 +1,44 @@
+#include "Catalogue.h"
+
+#include "CharacterPainter.h"
+#include "OptionsPainter.h"
+#include "SplashPainter.h"
+
+namespace {
+
+using Pose = CharacterPainter::Pose;
+using Facing = CharacterPainter::Facing;
+using Eyes = CharacterPainter::Eyes;
+using Mouth = CharacterPainter::Mouth;
+
+} // namespace
+
+Catalogue::Catalogue() {
+    addOptions();
+    addIdle();
+    addSplash();
+}
+
+void Catalogue::addIdle() {
+    auto frame = [](Pose pose) { return [pose](Canvas& c) { CharacterPainter().paintIdle(c, pose); }; };
+    Set set{"idle", Quantizer::Dither::None, {}};
+    set.pictures.push_back({200, 83, 120, true, true, frame({Facing::Left, Eyes::Open, Mouth::Smile})});
+    set.pictures.push_back({201, 83, 120, true, true, frame({Facing::Left, Eyes::Closed, Mouth::Smile})});
+    set.pictures.push_back({202, 83, 120, true, true, frame({Facing::Right, Eyes::Open, Mouth::Grin})});
+    sets_.push_back(set);
+}
+
+void Catalogue::addSplash() {
+    auto frame = [](Pose pose) { return [pose](Canvas& c) { SplashPainter().paint(c, pose); }; };
+    Set set{"splash", Quantizer::Dither::Light, {}};
+    set.pictures.push_back({221, 501, 316, true, true, frame({Facing::Right, Eyes::Open, Mouth::Smile})});
+    set.pictures.push_back({222, 501, 316, true, true, frame({Facing::Right, Eyes::Closed, Mouth::Smile})});
+    set.pictures.push_back({223, 501, 316, true, true, frame({Facing::Left, Eyes::Open, Mouth::Grin})});
+    sets_.push_back(set);
+}
+
+void Catalogue::addOptions() {
+    Set set{"options", Quantizer::Dither::Light, {}};
+    set.pictures.push_back({103, 362, 316, true, false, [](Canvas& c) { OptionsPainter().paint(c); }});
+    sets_.push_back(set);
+}

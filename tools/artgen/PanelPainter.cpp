@@ -1,0 +1,70 @@
+#include "PanelPainter.h"
+
+#include "Ink.h"
+
+#include <cmath>
+
+void PanelPainter::background(Canvas& canvas) const {
+    cairo_t* cr = canvas.cr();
+    const double w = canvas.width(), h = canvas.height();
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, 0, 0, h);
+    cairo_pattern_add_color_stop_rgb(gradient, 0, Ink::panelTop.r, Ink::panelTop.g, Ink::panelTop.b);
+    cairo_pattern_add_color_stop_rgb(gradient, 1, Ink::panelBottom.r, Ink::panelBottom.g, Ink::panelBottom.b);
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_set_source(cr, gradient);
+    cairo_fill(cr);
+    cairo_pattern_destroy(gradient);
+
+    // Light shafts fanning down from above the top-left corner, fading out with depth.
+    const Point source{w * 0.18, -h * 0.35};
+    const double angles[] = {0.30, 0.52, 0.78, 1.02, 1.28};
+    const double widths[] = {0.07, 0.045, 0.06, 0.04, 0.05};
+    for (int i = 0; i < 5; ++i) {
+        double a0 = angles[i] - widths[i] / 2, a1 = angles[i] + widths[i] / 2;
+        double reach = h * 2.2;
+        cairo_pattern_t* fade = cairo_pattern_create_linear(0, 0, 0, h);
+        cairo_pattern_add_color_stop_rgba(fade, 0, 0.55, 0.8, 1.0, 0.085);
+        cairo_pattern_add_color_stop_rgba(fade, 0.8, 0.55, 0.8, 1.0, 0.0);
+        cairo_new_path(cr);
+        cairo_move_to(cr, source.x, source.y);
+        // Angles measured from straight down, positive towards the right.
+        cairo_line_to(cr, source.x + std::sin(a0) * reach, source.y + std::cos(a0) * reach);
+        cairo_line_to(cr, source.x + std::sin(a1) * reach, source.y + std::cos(a1) * reach);
+        cairo_close_path(cr);
+        cairo_set_source(cr, fade);
+        cairo_fill(cr);
+        cairo_pattern_destroy(fade);
+    }
+
+    // A darker swell along the bottom.
+    const Color deep = Ink::panelBottom.mix(Color(0, 0, 0), 0.25);
+    canvas.fill(
+        [&](Canvas& c) {
+            double y = h - 34;
+            c.moveTo({0, y + 6});
+            for (int k = 0; k < 4; ++k) {
+                double x0 = w * k / 4, x1 = w * (k + 1) / 4;
+                c.curveTo({x0 + (x1 - x0) * 0.3, y - 4}, {x0 + (x1 - x0) * 0.7, y - 4}, {x1, y + 6});
+            }
+            c.lineTo({w, h});
+            c.lineTo({0, h});
+            c.closePath();
+        },
+        deep);
+}
+
+void PanelPainter::bubble(Canvas& canvas, Point centre, double radius) const {
+    auto ball = [&](Canvas& c) { c.ellipse(centre, radius, radius); };
+    canvas.fillOutlined(ball, Ink::bubble.withAlpha(0.35), 1.0, Ink::outline);
+    canvas.stroke(ball, Ink::bubble, radius > 3 ? 1.5 : 1.2);
+    canvas.fill(
+        [&](Canvas& c) {
+            c.ellipse(centre + Point{-radius * 0.38, -radius * 0.38}, radius * 0.3, radius * 0.3);
+        },
+        Ink::bubble);
+}
+
+void PanelPainter::frame(Canvas& canvas) const {
+    canvas.stroke([&](Canvas& c) { c.roundedRect(3.5, 3.5, canvas.width() - 7, canvas.height() - 7, 8); },
+                  Ink::underwater.withAlpha(0.55), 1.5);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Canvas.h"
+#include "Point.h"
+
+// The dark blue underwater backdrop shared by the splash, Options, instruction and score panels.
+class PanelPainter {
+public:
+    // Gradient, light shafts from the upper left and a darker sea floor swell at the bottom.
+    void background(Canvas& canvas) const;
+    // A rising bubble with its outline and catchlight.
+    void bubble(Canvas& canvas, Point centre, double radius) const;
+    // A thin lighter frame just inside the edge.
+    void frame(Canvas& canvas) const;
+};
