@@ -19,7 +19,9 @@ Application::Application(HINSTANCE instance, util::Logger& logger)
     logCurrentOsVersion(logger);
 }
 
-Application* Application::current() { return theApplication; }
+Application* Application::current() {
+    return theApplication;
+}
 
 void Application::run() {
     MSG message;
@@ -34,6 +36,8 @@ void Application::dispatch(MSG& message) {
     DispatchMessageA(&message);
 }
 
-void Application::quit() { PostQuitMessage(0); }
+void Application::quit() {
+    PostQuitMessage(0);
+}
 
 } // namespace tamba::app

@@ -34,9 +34,9 @@ public:
     void dispatch(MSG& message);
 
 private:
-    HINSTANCE instance_;         // not owned: the module's handle
-    RECT desktopRect_;           // never refreshed: centring uses the screen the program started on
-    gui::Window* activeDialog_;  // not owned; set and cleared by the dialog layer
+    HINSTANCE instance_;        // not owned: the module's handle
+    RECT desktopRect_;          // never refreshed: centring uses the screen the program started on
+    gui::Window* activeDialog_; // not owned; set and cleared by the dialog layer
 };
 
 } // namespace tamba::app

@@ -95,7 +95,9 @@ LRESULT CustomWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
 
 void CustomWindow::onPaint(PAINTSTRUCT&) {}
 void CustomWindow::onSize(int, int) {}
-bool CustomWindow::onClose() { return true; }
+bool CustomWindow::onClose() {
+    return true;
+}
 void CustomWindow::onCommand(int, int) {}
 void CustomWindow::onContextMenu(int, int) {}
 

@@ -13,7 +13,9 @@ MainWindow::~MainWindow() {
         DeleteObject(background_);
 }
 
-void MainWindow::onPaint(PAINTSTRUCT& paint) { FillRect(paint.hdc, &paint.rcPaint, background_); }
+void MainWindow::onPaint(PAINTSTRUCT& paint) {
+    FillRect(paint.hdc, &paint.rcPaint, background_);
+}
 
 bool MainWindow::onClose() {
     Application::current()->quit();

@@ -16,7 +16,9 @@ Timer::~Timer() {
     window_.reset();
 }
 
-HWND Timer::windowHandle() const { return window_->handle(); }
+HWND Timer::windowHandle() const {
+    return window_->handle();
+}
 
 // The Timer's address is its window timer id, so restarting replaces the one window timer.
 void Timer::start() {
@@ -31,9 +33,13 @@ void Timer::stop() {
     windowTimerId_ = 0;
 }
 
-void Timer::addListener(TimerListener* listener) { listeners_.append(listener); }
+void Timer::addListener(TimerListener* listener) {
+    listeners_.append(listener);
+}
 
-void Timer::removeListener(TimerListener* listener) { listeners_.remove(listener); }
+void Timer::removeListener(TimerListener* listener) {
+    listeners_.remove(listener);
+}
 
 void Timer::tick() {
     // The count is read anew each step: a listener may register or leave during the tick.

@@ -8,7 +8,8 @@ namespace tamba::util {
 
 String systemMessage(unsigned long code) {
     char* buffer = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS,
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER |
+                       FORMAT_MESSAGE_IGNORE_INSERTS,
                    nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
     String text(buffer);
     if (buffer != nullptr)

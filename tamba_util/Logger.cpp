@@ -21,6 +21,8 @@ void Logger::logv(const char* format, va_list args) {
     write(buffer);
 }
 
-void Logger::write(const char* line) { OutputDebugStringA(line); }
+void Logger::write(const char* line) {
+    OutputDebugStringA(line);
+}
 
 } // namespace tamba::util

@@ -47,9 +47,13 @@ String::String() : rep_(acquireEmpty()) {}
 
 String::String(const char* text) : rep_(makeRep(text)) {}
 
-String::String(const String& other) : rep_(other.rep_) { ++rep_->refs; }
+String::String(const String& other) : rep_(other.rep_) {
+    ++rep_->refs;
+}
 
-String::~String() { release(rep_); }
+String::~String() {
+    release(rep_);
+}
 
 String& String::operator=(const String& other) {
     if (other.rep_ == rep_)
@@ -91,6 +95,8 @@ String operator+(const char* a, const String& b) {
     return String(String::concat(text, static_cast<int>(std::strlen(text)), b.c_str(), b.length()));
 }
 
-int String::ownedRepCount() { return ownedReps; }
+int String::ownedRepCount() {
+    return ownedReps;
+}
 
 } // namespace tamba::util

@@ -36,8 +36,8 @@ void DebuggedProcess::debugLoop(std::string commandLine) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    const BOOL ok = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS,
-                                   nullptr, nullptr, &startup, &info);
+    const BOOL ok = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+                                   DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr, &startup, &info);
     {
         std::lock_guard<std::mutex> lock(mutex_);
         startDone_ = true;

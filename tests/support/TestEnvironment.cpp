@@ -24,6 +24,8 @@ std::string executableDirectory() {
     return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
-std::string programPath() { return executableDirectory() + "..\\fleeba.exe"; }
+std::string programPath() {
+    return executableDirectory() + "..\\fleeba.exe";
+}
 
 } // namespace tamba::test

@@ -1,5 +1,5 @@
-#include "tamba_util/Path.h"
 #include "tamba_util/String.h"
+#include "tamba_util/Path.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +16,7 @@ TEST(String, CopiesShareOneRepAndTheLastOneFreesIt) {
         EXPECT_EQ(String::ownedRepCount(), before + 1);
         EXPECT_EQ(a.c_str(), b.c_str());
         EXPECT_EQ(a.c_str(), c.c_str());
-        {
-            String gone(a);
-        }
+        { String gone(a); }
         EXPECT_STREQ(b.c_str(), "shared");
         a = "other";
         EXPECT_STREQ(c.c_str(), "shared");
