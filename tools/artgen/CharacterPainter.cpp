@@ -37,10 +37,10 @@ void headShape(Canvas& c) {
 void spikeShape(Canvas& c, Point b, double a, double len, double w) {
     Point d{std::cos(a), std::sin(a)};
     Point n = d.perp();
-    c.smoothClosed({b - d * 3 + n * (w * 0.35), b + n * (w * 0.5), b + d * (len * 0.55) + n * (w * 0.28),
-                    b + d * len, b + d * (len * 0.55) - n * (w * 0.28), b - n * (w * 0.5),
-                    b - d * 3 - n * (w * 0.35)},
-                   0.85);
+    c.smoothClosed({b - d * 3 + n * (w * 0.4), b + n * (w * 0.5), b + d * (len * 0.5) + n * (w * 0.36),
+                    b + d * (len - 1.6) + n * (w * 0.17), b + d * len, b + d * (len - 1.6) - n * (w * 0.17),
+                    b + d * (len * 0.5) - n * (w * 0.36), b - n * (w * 0.5), b - d * 3 - n * (w * 0.4)},
+                   1.0);
 }
 
 struct Spike {
@@ -73,7 +73,7 @@ void CharacterPainter::eyeArea(double& left, double& top, double& right, double&
 }
 
 Tube CharacterPainter::neck() const {
-    return Tube({{43.5, 116}, {42.5, 98}, {37.5, 77}, {36.5, 58}, {40, 38}}, 24, 15);
+    return Tube({{43.5, 112.5}, {42.5, 97}, {37.5, 77}, {36.5, 58}, {40, 38}}, 24, 15);
 }
 
 void CharacterPainter::paintIdle(Canvas& canvas, const Pose& pose) const {
@@ -102,8 +102,8 @@ void CharacterPainter::paintWaterFront(Canvas& c) const {
     auto patch = [](Canvas& k) {
         k.moveTo({28, 109.5});
         k.curveTo({33, 113.2}, {53, 113.2}, {58, 109.5});
-        k.lineTo({58, 114});
-        k.lineTo({28, 114});
+        k.lineTo({58, 115.5});
+        k.lineTo({28, 115.5});
         k.closePath();
     };
     c.fill(patch, Ink::water);

@@ -14,6 +14,8 @@ void CursorPainter::paint(Canvas& canvas) const {
         c.ellipse({8.6, 18.6}, 4.2, 2.8, 0.75);
     };
     canvas.save();
+    // One pixel of air above the fingertip, which is the hotspot.
+    canvas.translate(0, 1);
     cairo_set_fill_rule(canvas.cr(), CAIRO_FILL_RULE_WINDING);
     canvas.fillOutlined(hand, Ink::eyeWhite, line, Ink::outline);
     canvas.crescent(hand, Ink::eyeShade, -1.5, -1.5);

@@ -27,13 +27,13 @@ void LogoPainter::paint(Canvas& canvas, Point centre, double radius) const {
         cairo_pattern_destroy(sky);
 
         // The figure: head near the top of the disc, neck running down into the waves.
-        const double s = inner / 42.0;
+        const double s = inner / 50.0;
         CharacterPainter::Lines lines;
         lines.silhouette = outline;
         lines.eye = outline * 0.75;
         lines.detail = outline * 0.7;
         canvas.save();
-        canvas.translate(centre.x - 40 * s, centre.y - inner * 0.86);
+        canvas.translate(centre.x - 40 * s, centre.y - inner * 0.72 - 9 * s);
         canvas.scale(s, s);
         CharacterPainter(lines).paintFigure(canvas, {CharacterPainter::Facing::Left});
         canvas.restore();

@@ -28,12 +28,11 @@ void OptionsPainter::paint(Canvas& canvas) const {
     for (int i = 0; i < 6; ++i)
         panel.bubble(canvas, bubbles[i], radii[i]);
 
-    // The character peeking up from the lower left, out of the check boxes' way.
-    CharacterPainter::Lines lines;
+    // The character in the lower left corner, clear of the check boxes above it.
+    const double s = 0.72;
     canvas.save();
-    canvas.translate(70, 232);
-    canvas.scale(0.9, 0.9);
-    canvas.clipped([](Canvas& c) { c.rect(-200, -200, 600, 295); },
-                   [&] { CharacterPainter(lines).paintIdle(canvas, {CharacterPainter::Facing::Right}); });
+    canvas.translate(22, 316 - 8 - CharacterPainter::modelHeight * s);
+    canvas.scale(s, s);
+    CharacterPainter().paintIdle(canvas, {CharacterPainter::Facing::Right});
     canvas.restore();
 }

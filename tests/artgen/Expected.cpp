@@ -1,0 +1,9 @@
+#include "Expected.h"
+
+const std::vector<Expected::Picture>& Expected::pictures() {
+    static const std::vector<Picture> list = {
+        {103, 362, 316, false}, {200, 83, 120, true},  {201, 83, 120, true},  {202, 83, 120, true},
+        {221, 501, 316, true},  {222, 501, 316, true}, {223, 501, 316, true},
+    };
+    return list;
+}
