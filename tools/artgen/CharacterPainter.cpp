@@ -38,7 +38,7 @@ void spikeShape(Canvas& c, Point b, double a, double len, double w) {
     Point d{std::cos(a), std::sin(a)};
     Point n = d.perp();
     c.smoothClosed({b - d * 3 + n * (w * 0.4), b + n * (w * 0.5), b + d * (len * 0.5) + n * (w * 0.36),
-                    b + d * (len - 1.6) + n * (w * 0.17), b + d * len, b + d * (len - 1.6) - n * (w * 0.17),
+                    b + d * (len - 2.0) + n * (w * 0.24), b + d * len, b + d * (len - 2.0) - n * (w * 0.24),
                     b + d * (len * 0.5) - n * (w * 0.36), b - n * (w * 0.5), b - d * 3 - n * (w * 0.4)},
                    1.0);
 }
@@ -58,10 +58,10 @@ const std::vector<Spike>& spikes() {
     return list;
 }
 
-const Point backEye{41.2, 16.8};
-const Point frontEye{29.6, 19.2};
-constexpr double eyeRx = 6.4;
-constexpr double eyeRy = 7.4;
+const Point backEye{41.6, 16.6};
+const Point frontEye{29.4, 19.0};
+constexpr double eyeRx = 6.9;
+constexpr double eyeRy = 7.9;
 
 } // namespace
 

@@ -8,7 +8,7 @@
 
 void OptionsPainter::paint(Canvas& canvas) const {
     PanelPainter panel;
-    panel.background(canvas);
+    panel.background(canvas, 0.5);
     panel.frame(canvas);
     LogoPainter().paint(canvas, {44, 40}, 27);
     TextPainter("Comic Neue", true, 40)

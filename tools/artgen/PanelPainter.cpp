@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-void PanelPainter::background(Canvas& canvas) const {
+void PanelPainter::background(Canvas& canvas, double rays) const {
     cairo_t* cr = canvas.cr();
     const double w = canvas.width(), h = canvas.height();
     cairo_pattern_t* gradient = cairo_pattern_create_linear(0, 0, 0, h);
@@ -23,7 +23,7 @@ void PanelPainter::background(Canvas& canvas) const {
         double a0 = angles[i] - widths[i] / 2, a1 = angles[i] + widths[i] / 2;
         double reach = h * 2.2;
         cairo_pattern_t* fade = cairo_pattern_create_linear(0, 0, 0, h);
-        cairo_pattern_add_color_stop_rgba(fade, 0, 0.55, 0.8, 1.0, 0.085);
+        cairo_pattern_add_color_stop_rgba(fade, 0, 0.55, 0.8, 1.0, 0.085 * rays);
         cairo_pattern_add_color_stop_rgba(fade, 0.8, 0.55, 0.8, 1.0, 0.0);
         cairo_new_path(cr);
         cairo_move_to(cr, source.x, source.y);

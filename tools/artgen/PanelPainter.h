@@ -7,7 +7,8 @@
 class PanelPainter {
 public:
     // Gradient, light shafts from the upper left and a darker sea floor swell at the bottom.
-    void background(Canvas& canvas) const;
+    // rays: strength of the shafts, 1 for the splash, less behind dialog controls.
+    void background(Canvas& canvas, double rays = 1.0) const;
     // A rising bubble with its outline and catchlight.
     void bubble(Canvas& canvas, Point centre, double radius) const;
     // A thin lighter frame just inside the edge.
