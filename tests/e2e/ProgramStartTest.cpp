@@ -6,15 +6,7 @@
 
 using tamba::test::DebuggedProcess;
 
-namespace {
-HWND waitForWindow(const char* title, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    HWND found = nullptr;
-    while (!(found = FindWindowA("TambaGuiCustomWindow", title)) && GetTickCount() - start < timeoutMs)
-        Sleep(50);
-    return found;
-}
-} // namespace
+using tamba::test::waitForWindow;
 
 TEST(ProgramStart, LogsTheSystemTwiceAndEndsWithZeroWhenItsWindowIsClosed) {
     DebuggedProcess program("\"" + tamba::test::programPath() + "\"");

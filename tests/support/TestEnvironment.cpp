@@ -28,4 +28,41 @@ std::string programPath() {
     return executableDirectory() + "..\\fleeba.exe";
 }
 
+HWND waitForWindow(const char* title, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND found = FindWindowA("TambaGuiCustomWindow", title);
+        if (found != nullptr || GetTickCount() - start > timeoutMs)
+            return found;
+        pumpMessages(20);
+    }
+}
+
+namespace {
+struct Search {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+BOOL CALLBACK collectVisible(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window))
+        search->found.push_back(window);
+    return TRUE;
+}
+} // namespace
+
+std::vector<HWND> visibleWindowsOf(DWORD processId) {
+    Search search{processId, {}};
+    EnumWindows(collectVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string windowTitle(HWND window) {
+    char buffer[256] = {};
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
 } // namespace tamba::test

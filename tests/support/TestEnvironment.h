@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace tamba::test {
@@ -24,5 +25,13 @@ std::string executableDirectory();
 
 // The program under test: fleeba.exe one directory above the test executables.
 std::string programPath();
+
+// Waits for a top-level window of the program's class with that title (any process).
+HWND waitForWindow(const char* title, DWORD timeoutMs);
+
+// The visible top-level windows that belong to a process, in z-order from the top.
+std::vector<HWND> visibleWindowsOf(DWORD processId);
+
+std::string windowTitle(HWND window);
 
 } // namespace tamba::test

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# CPU use of the toy on a private virtual display, beside xpenguins measured the same way in the same run.
+# Counts the user and system time of every process of the toy's Wine prefix (wineserver, the program and
+# Wine's helpers) together with the X server, over the measuring window, as a percentage of one core.
+#
+#   scripts/measure-cpu.sh [idle|fishing] [seconds]
+set -euo pipefail
+scene=${1:-idle}
+seconds=${2:-60}
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/build.sh" >/dev/null
+if ! command -v xpenguins >/dev/null; then
+  [ "$(id -u)" -eq 0 ] || { echo "xpenguins is missing; install it as root" >&2; exit 1; }
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xpenguins >/dev/null
+fi
+source "$root/scripts/wine-env.sh"
+export WINEPREFIX=$FLEEBA_BUILD/wineprefix
+trap stop_private_display EXIT INT TERM
+ticks=$(getconf CLK_TCK)
+
+# Sum of utime + stime (clock ticks) of the given pids.
+cpu_of() {
+  local total=0 pid fields
+  for pid in "$@"; do
+    if [ -r "/proc/$pid/stat" ]; then
+      fields=$(sed 's/^.*) //' "/proc/$pid/stat")
+      set -- $fields
+      total=$((total + ${12} + ${13}))
+    fi
+  done
+  echo "$total"
+}
+
+# Every process that has this prefix in its environment, plus wineserver.
+prefix_pids() {
+  local pid
+  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    if tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+      echo "$pid"
+    fi
+  done
+}
+
+measure() { # label, pids...
+  local label=$1; shift
+  local before after
+  before=$(cpu_of "$@")
+  sleep "$seconds"
+  after=$(cpu_of "$@")
+  awk -v d=$((after - before)) -v t="$ticks" -v s="$seconds" -v l="$label" \
+    'BEGIN { printf "%s: %.2f %% of one core over %d s\n", l, 100 * d / t / s, s }'
+}
+
+# The toy.
+start_private_display
+xserver=${private_pids[0]}
+ensure_prefix
+wine "$FLEEBA_BUILD/fleeba.exe" >/dev/null 2>&1 </dev/null &
+sleep 9 # past the splash panel
+if [ "$scene" = fishing ]; then
+  "$root/scripts/start-fishing.sh"
+  sleep 2
+fi
+toy=$(measure "fleeba ($scene)" $(prefix_pids) "$xserver")
+stop_private_display
+
+# xpenguins on a display of its own, measured the same way.
+start_private_display
+xserver=${private_pids[0]}
+xpenguins >/dev/null 2>&1 &
+penguins=$!
+sleep 3
+other=$(measure "xpenguins" "$penguins" "$xserver")
+kill "$penguins" 2>/dev/null || true
+stop_private_display
+
+echo "$toy"
+echo "$other"
+a=$(echo "$toy" | awk '{print $(NF-7)}')
+b=$(echo "$other" | awk '{print $(NF-7)}')
+awk -v a="$a" -v b="$b" 'BEGIN { if (b > 0) printf "ratio fleeba / xpenguins: %.2f\n", a / b }'
