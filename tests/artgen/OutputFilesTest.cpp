@@ -256,3 +256,45 @@ TEST(ResourceScript, ListsExactlyTheGeneratedFiles) {
         EXPECT_EQ(listed.count(std::to_string(p.number) + ".rgn"), p.region ? 1u : 0u) << p.number;
     }
 }
+
+TEST(Fish, MirroredFramesFaceTheOtherWay) {
+    // 306-311 are 300-305 facing left: the silhouette is the mirror image up to a few edge pixels that
+    // the rasteriser rounds differently; the colours need not mirror (the light stays upper left).
+    for (int n = 300; n <= 305; ++n) {
+        SCOPED_TRACE(n);
+        BmpFile right = BmpFile::load(bmpName(n));
+        BmpFile left = BmpFile::load(bmpName(n + 6));
+        int mismatches = 0;
+        for (int y = 0; y < 29; ++y)
+            for (int x = 0; x < 37; ++x)
+                mismatches += (right.index(x, y) != 0) != (left.index(36 - x, y) != 0);
+        EXPECT_LE(mismatches, 6);
+    }
+}
+
+TEST(Fish, KindsHaveDistinctSilhouettesAndTheTailFlicks) {
+    auto mask = [](int n) {
+        BmpFile bmp = BmpFile::load(bmpName(n));
+        std::vector<bool> m;
+        for (int y = 0; y < 29; ++y)
+            for (int x = 0; x < 37; ++x)
+                m.push_back(bmp.index(x, y) != 0);
+        return m;
+    };
+    auto distance = [](const std::vector<bool>& a, const std::vector<bool>& b) {
+        int d = 0;
+        for (size_t i = 0; i < a.size(); ++i)
+            d += a[i] != b[i];
+        return d;
+    };
+    const auto k0 = mask(300), k1 = mask(302), k2 = mask(304);
+    EXPECT_GT(distance(k0, k1), 80);
+    EXPECT_GT(distance(k1, k2), 80);
+    EXPECT_GT(distance(k0, k2), 80);
+    for (int n : {300, 302, 304}) {
+        SCOPED_TRACE(n);
+        const int d = distance(mask(n), mask(n + 1));
+        EXPECT_GT(d, 8) << "the tail moves";
+        EXPECT_LT(d, 120) << "only the tail moves";
+    }
+}

@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 
 #include "CharacterPainter.h"
+#include "FishPainter.h"
 #include "OptionsPainter.h"
 #include "SplashPainter.h"
 
@@ -17,6 +18,7 @@ Catalogue::Catalogue() {
     addOptions();
     addIdle();
     addSplash();
+    addFish();
 }
 
 void Catalogue::addIdle() {
@@ -40,5 +42,18 @@ void Catalogue::addSplash() {
 void Catalogue::addOptions() {
     Set set{"options", Quantizer::Dither::Light, {}};
     set.pictures.push_back({103, 362, 316, true, false, [](Canvas& c) { OptionsPainter().paint(c); }});
+    sets_.push_back(set);
+}
+
+void Catalogue::addFish() {
+    // 300-305 face right, 306-311 left; two frames per kind, the second with the tail flicked.
+    Set set{"fish", Quantizer::Dither::None, {}};
+    for (int i = 0; i < 12; ++i) {
+        const bool right = i < 6;
+        const int kind = (i % 6) / 2;
+        const bool flick = i % 2 == 1;
+        set.pictures.push_back(
+            {300 + i, 37, 29, true, true, [=](Canvas& c) { FishPainter(kind).paint(c, right, flick); }});
+    }
     sets_.push_back(set);
 }

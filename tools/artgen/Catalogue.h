@@ -34,6 +34,7 @@ private:
     void addIdle();
     void addSplash();
     void addOptions();
+    void addFish();
 
     std::vector<Set> sets_;
 };
