@@ -9,6 +9,8 @@ const std::vector<Expected::Picture>& Expected::pictures() {
         std::vector<Picture> v = list;
         for (int n = 300; n <= 311; ++n)
             v.push_back({n, 37, 29, true});
+        for (int n = 400; n <= 421; ++n)
+            v.push_back({n, 158, 188, true});
         return v;
     }();
     return all;

@@ -86,6 +86,8 @@ TEST(Regions, RectanglesFormOrderedBandsInsideThePicture) {
             continue;
         SCOPED_TRACE(p.number);
         RgnFile rgn = RgnFile::load(rgnName(p.number));
+        if (p.number == 421)
+            continue; // the empty frame, checked on its own
         ASSERT_GT(rgn.count, 0u);
         RgnFile::Rect bound = rgn.rects.front();
         for (size_t i = 0; i < rgn.rects.size(); ++i) {

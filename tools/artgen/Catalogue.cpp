@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 
 #include "CharacterPainter.h"
+#include "DiverPainter.h"
 #include "FishPainter.h"
 #include "OptionsPainter.h"
 #include "SplashPainter.h"
@@ -19,6 +20,7 @@ Catalogue::Catalogue() {
     addIdle();
     addSplash();
     addFish();
+    addDiver();
 }
 
 void Catalogue::addIdle() {
@@ -55,5 +57,13 @@ void Catalogue::addFish() {
         set.pictures.push_back(
             {300 + i, 37, 29, true, true, [=](Canvas& c) { FishPainter(kind).paint(c, right, flick); }});
     }
+    sets_.push_back(set);
+}
+
+void Catalogue::addDiver() {
+    Set set{"diver", Quantizer::Dither::None, {}};
+    for (int i = 0; i < DiverPainter::frames; ++i)
+        set.pictures.push_back({400 + i, DiverPainter::width, DiverPainter::height, true, true,
+                                [i](Canvas& c) { DiverPainter().paint(c, i); }});
     sets_.push_back(set);
 }

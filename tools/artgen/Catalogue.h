@@ -35,6 +35,7 @@ private:
     void addSplash();
     void addOptions();
     void addFish();
+    void addDiver();
 
     std::vector<Set> sets_;
 };

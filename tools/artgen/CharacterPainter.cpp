@@ -162,6 +162,8 @@ void CharacterPainter::paintHead(Canvas& c, const Pose& pose) const {
     c.fill([](Canvas& k) { k.ellipse({20.3, 31.6}, 1.0, 1.0); }, Ink::outline);
     paintEye(c, backEye, eyeRx, eyeRy, pose.eyes);
     paintEye(c, frontEye, eyeRx * 0.97, eyeRy * 0.97, pose.eyes);
+    if (pose.diveMask)
+        paintDiveMask(c);
     c.restore();
 }
 
@@ -208,4 +210,35 @@ void CharacterPainter::paintMouth(Canvas& c, Mouth mouth) const {
     };
     c.fillOutlined(opening, Ink::mouth, lines_.detail, Ink::outline);
     c.clipped(opening, [&] { c.fill([](Canvas& k) { k.ellipse({27.2, 41.4}, 4.0, 2.6); }, Ink::tongue); });
+}
+
+void CharacterPainter::paintDiveMask(Canvas& c) const {
+    // Strap round the back of the head, then the tinted lens in its hoop over both eyes.
+    c.fillOutlined(
+        [](Canvas& k) {
+            k.moveTo({48.5, 12.5});
+            k.curveTo({54, 14.5}, {58.5, 18.5}, {61.5, 23.5});
+            k.lineTo({60.5, 28});
+            k.curveTo({57, 23}, {53, 20}, {48.5, 18.5});
+            k.closePath();
+        },
+        Ink::maskHoop, lines_.silhouette, Ink::outline);
+    const Point centre{35.4, 17.8};
+    const double angle = -0.12;
+    auto lens = [=](Canvas& k) { k.ellipse(centre, 13.2, 9.6, angle); };
+    c.fill(lens, Ink::lensTint);
+    auto hoop = [=](Canvas& k) {
+        k.ellipse(centre, 15.6, 12.0, angle);
+        k.ellipse(centre, 12.6, 9.0, angle);
+    };
+    cairo_set_fill_rule(c.cr(), CAIRO_FILL_RULE_EVEN_ODD);
+    c.fillOutlined(hoop, Ink::maskHoop, lines_.eye, Ink::outline);
+    c.crescent(hoop, Ink::maskHoop.mix(Ink::outline, 0.3), -1.2, -1.2);
+    cairo_set_fill_rule(c.cr(), CAIRO_FILL_RULE_WINDING);
+    // A glint on the glass.
+    c.stroke(
+        [=](Canvas& k) {
+            k.ellipseArc(centre + Point{-1, -1}, 10, 6.6, M_PI * 1.08, M_PI * 1.38);
+        },
+        Ink::foam.withAlpha(0.8), 1.6);
 }

@@ -17,6 +17,7 @@ public:
         Facing facing = Facing::Left;
         Eyes eyes = Eyes::Open;
         Mouth mouth = Mouth::Smile;
+        bool diveMask = false;
     };
 
     // Line widths in device pixels.
@@ -28,6 +29,9 @@ public:
 
     static constexpr double modelWidth = 83;
     static constexpr double modelHeight = 120;
+    // Where the neck meets the head, in model units; the head turns about this point.
+    static constexpr double neckTopX = 40;
+    static constexpr double neckTopY = 40;
 
     CharacterPainter() = default;
     explicit CharacterPainter(Lines lines) : lines_(lines) {}
@@ -48,6 +52,7 @@ private:
     void paintCrest(Canvas& canvas) const;
     void paintEye(Canvas& canvas, Point centre, double rx, double ry, Eyes eyes) const;
     void paintMouth(Canvas& canvas, Mouth mouth) const;
+    void paintDiveMask(Canvas& canvas) const;
     Tube neck() const;
 
     Lines lines_;

@@ -53,9 +53,10 @@ void PanelPainter::background(Canvas& canvas, double rays) const {
         deep);
 }
 
-void PanelPainter::bubble(Canvas& canvas, Point centre, double radius) const {
+void PanelPainter::bubble(Canvas& canvas, Point centre, double radius, bool opaque) const {
     auto ball = [&](Canvas& c) { c.ellipse(centre, radius, radius); };
-    canvas.fillOutlined(ball, Ink::bubble.withAlpha(0.35), 1.0, Ink::outline);
+    canvas.fillOutlined(ball, opaque ? Ink::bubble.mix(Ink::water, 0.35) : Ink::bubble.withAlpha(0.35),
+                        opaque ? 1.5 : 1.0, Ink::outline);
     canvas.stroke(ball, Ink::bubble, radius > 3 ? 1.5 : 1.2);
     canvas.fill(
         [&](Canvas& c) {

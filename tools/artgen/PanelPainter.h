@@ -10,7 +10,8 @@ public:
     // rays: strength of the shafts, 1 for the splash, less behind dialog controls.
     void background(Canvas& canvas, double rays = 1.0) const;
     // A rising bubble with its outline and catchlight.
-    void bubble(Canvas& canvas, Point centre, double radius) const;
+    // Opaque bubbles for sprites, where a see-through middle would show the desktop.
+    void bubble(Canvas& canvas, Point centre, double radius, bool opaque = false) const;
     // A thin lighter frame just inside the edge.
     void frame(Canvas& canvas) const;
 };

@@ -1,0 +1,100 @@
+// The fishing diver's frames: where the game looks for catches, and what must never be in them.
+#include "ArtDir.h"
+#include "BmpFile.h"
+#include "RgnFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+BmpFile frame(int n) {
+    return BmpFile::load(ArtDir::file(std::to_string(n) + ".bmp"));
+}
+
+bool near(std::uint32_t rgb, std::uint32_t want, int tolerance) {
+    for (int shift = 0; shift < 24; shift += 8)
+        if (std::abs(static_cast<int>((rgb >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) >
+            tolerance)
+            return false;
+    return true;
+}
+
+// Pixels of the net's mesh lines (a colour nothing else in these frames uses) inside a box.
+int meshPixels(const BmpFile& bmp, int left, int top, int right, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            n += bmp.index(x, y) != 0 && near(bmp.rgb(x, y), 0x8FB4C8, 12);
+    return n;
+}
+
+} // namespace
+
+TEST(Diver, RightSwipeNetPassesThroughTheRightCatchBox) {
+    for (int n = 406; n <= 409; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_GE(meshPixels(frame(n), 38, 68, 110, 139), 10);
+    }
+}
+
+TEST(Diver, LeftSwipeNetPassesThroughTheLeftCatchBox) {
+    for (int n = 410; n <= 413; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_GE(meshPixels(frame(n), 5, 100, 83, 177), 10);
+    }
+}
+
+TEST(Diver, EveryFrameButTheLastCarriesTheNet) {
+    for (int n = 400; n <= 420; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_GE(meshPixels(frame(n), 0, 0, 158, 188), 10);
+    }
+}
+
+TEST(Diver, TheIslandIsNeverDrawnInADiverFrame) {
+    // Sand, trunk and palm colours belong to the island's own window. The island would bring hundreds of
+    // such pixels; a few antialiased fish edges may come close to one of them by chance.
+    for (int n = 400; n <= 421; ++n) {
+        SCOPED_TRACE(n);
+        BmpFile bmp = frame(n);
+        int island = 0;
+        for (int y = 0; y < bmp.height(); ++y)
+            for (int x = 0; x < bmp.width(); ++x)
+                island += bmp.index(x, y) != 0 &&
+                          (near(bmp.rgb(x, y), 0xF5D58E, 6) || near(bmp.rgb(x, y), 0xB97B45, 6) ||
+                           near(bmp.rgb(x, y), 0x5CC04C, 6));
+        EXPECT_LE(island, 8);
+    }
+}
+
+TEST(Diver, LastFrameIsAnEmptyOutline) {
+    RgnFile rgn = RgnFile::load(ArtDir::file("421.rgn"));
+    EXPECT_EQ(rgn.count, 0u);
+    EXPECT_EQ(rgn.fileSize, 32u);
+    EXPECT_EQ(rgn.bound.left, 0);
+    EXPECT_EQ(rgn.bound.top, 0);
+    EXPECT_EQ(rgn.bound.right, 0);
+    EXPECT_EQ(rgn.bound.bottom, 0);
+    BmpFile bmp = frame(421);
+    int shown = 0;
+    for (int y = 0; y < bmp.height(); ++y)
+        for (int x = 0; x < bmp.width(); ++x)
+            shown += bmp.index(x, y) != 0;
+    EXPECT_EQ(shown, 0);
+}
+
+TEST(Diver, CatchFramesShowTheFishAboveTheRim) {
+    // Each kind's catch frame holds pixels of that kind's body colour.
+    const std::uint32_t bodies[3] = {0xFF8A3A, 0x7A6CF2, 0xC3DE3C};
+    for (int n = 414; n <= 419; ++n) {
+        SCOPED_TRACE(n);
+        BmpFile bmp = frame(n);
+        int fish = 0;
+        for (int y = 0; y < bmp.height(); ++y)
+            for (int x = 0; x < bmp.width(); ++x)
+                fish += bmp.index(x, y) != 0 && near(bmp.rgb(x, y), bodies[(n - 414) / 2], 10);
+        EXPECT_GE(fish, 12);
+    }
+}
