@@ -305,3 +305,35 @@ TEST(Fish, KindsHaveDistinctSilhouettesAndTheTailFlicks) {
         EXPECT_LT(rightmost, 16);
     }
 }
+
+TEST(Island, SitsOnThePictureBottomEdge) {
+    for (int n : {100, 101, 102}) {
+        SCOPED_TRACE(n);
+        RgnFile rgn = RgnFile::load(rgnName(n));
+        EXPECT_EQ(rgn.bound.bottom, 206);
+        EXPECT_LE(rgn.bound.left, 4) << "the water ring spans the width";
+        EXPECT_GE(rgn.bound.right, 258);
+    }
+}
+
+TEST(Island, CharacterAndFlagAreAddedOnTopOfTheSameIsland) {
+    BmpFile alone = BmpFile::load(bmpName(100));
+    BmpFile flag = BmpFile::load(bmpName(101));
+    BmpFile standing = BmpFile::load(bmpName(102));
+    auto shown = [](const BmpFile& b) {
+        long n = 0;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                n += b.index(x, y) != 0;
+        return n;
+    };
+    EXPECT_GT(shown(standing), shown(alone) + 1000) << "the character adds to the outline";
+    EXPECT_GT(shown(flag), shown(standing) + 500) << "and the flag adds more";
+    // Everything of the bare island is still part of the other two outlines.
+    for (int y = 0; y < 206; ++y)
+        for (int x = 0; x < 262; ++x)
+            if (alone.index(x, y) != 0) {
+                ASSERT_NE(standing.index(x, y), 0) << x << "," << y;
+                ASSERT_NE(flag.index(x, y), 0) << x << "," << y;
+            }
+}

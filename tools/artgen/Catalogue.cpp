@@ -3,6 +3,7 @@
 #include "CharacterPainter.h"
 #include "DiverPainter.h"
 #include "FishPainter.h"
+#include "IslandPainter.h"
 #include "OptionsPainter.h"
 #include "SplashPainter.h"
 
@@ -16,6 +17,7 @@ using Mouth = CharacterPainter::Mouth;
 } // namespace
 
 Catalogue::Catalogue() {
+    addIsland();
     addOptions();
     addIdle();
     addSplash();
@@ -65,5 +67,16 @@ void Catalogue::addDiver() {
     for (int i = 0; i < DiverPainter::frames; ++i)
         set.pictures.push_back({400 + i, DiverPainter::width, DiverPainter::height, true, true,
                                 [i](Canvas& c) { DiverPainter().paint(c, i); }});
+    sets_.push_back(set);
+}
+
+void Catalogue::addIsland() {
+    // 100 the island alone, 101 with the character and a flag inviting a click, 102 with the character.
+    Set set{"island", Quantizer::Dither::None, {}};
+    const int w = IslandPainter::width, h = IslandPainter::height;
+    set.pictures.push_back(
+        {100, w, h, true, true, [](Canvas& c) { IslandPainter().paint(c, false, false); }});
+    set.pictures.push_back({101, w, h, true, true, [](Canvas& c) { IslandPainter().paint(c, true, true); }});
+    set.pictures.push_back({102, w, h, true, true, [](Canvas& c) { IslandPainter().paint(c, true, false); }});
     sets_.push_back(set);
 }

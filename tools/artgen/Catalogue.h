@@ -36,6 +36,7 @@ private:
     void addOptions();
     void addFish();
     void addDiver();
+    void addIsland();
 
     std::vector<Set> sets_;
 };
