@@ -54,7 +54,7 @@ TEST(Bitmaps, BackgroundColourIsUniqueToIndexZero) {
 }
 
 TEST(Bitmaps, PanelsWithoutOutlineAreFullyPainted) {
-    for (int n : {103, 221, 222, 223}) {
+    for (int n : {103, 107, 110, 221, 222, 223}) {
         SCOPED_TRACE(n);
         BmpFile bmp = BmpFile::load(bmpName(n));
         int background = 0;

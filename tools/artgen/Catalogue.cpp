@@ -3,8 +3,10 @@
 #include "CharacterPainter.h"
 #include "DiverPainter.h"
 #include "FishPainter.h"
+#include "InstructionsPainter.h"
 #include "IslandPainter.h"
 #include "OptionsPainter.h"
+#include "ScoreBoardPainter.h"
 #include "SplashPainter.h"
 
 namespace {
@@ -19,6 +21,7 @@ using Mouth = CharacterPainter::Mouth;
 Catalogue::Catalogue() {
     addIsland();
     addOptions();
+    addFishingPanels();
     addIdle();
     addSplash();
     addFish();
@@ -79,4 +82,14 @@ void Catalogue::addIsland() {
     set.pictures.push_back({101, w, h, true, true, [](Canvas& c) { IslandPainter().paint(c, true, true); }});
     set.pictures.push_back({102, w, h, true, true, [](Canvas& c) { IslandPainter().paint(c, true, false); }});
     sets_.push_back(set);
+}
+
+void Catalogue::addFishingPanels() {
+    Set instructions{"fishing instructions", Quantizer::Dither::Light, {}};
+    instructions.pictures.push_back(
+        {107, 363, 316, true, false, [](Canvas& c) { InstructionsPainter().paint(c); }});
+    sets_.push_back(instructions);
+    Set scores{"fishing scores", Quantizer::Dither::Light, {}};
+    scores.pictures.push_back({110, 362, 316, true, false, [](Canvas& c) { ScoreBoardPainter().paint(c); }});
+    sets_.push_back(scores);
 }

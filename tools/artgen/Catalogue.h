@@ -37,6 +37,7 @@ private:
     void addFish();
     void addDiver();
     void addIsland();
+    void addFishingPanels();
 
     std::vector<Set> sets_;
 };

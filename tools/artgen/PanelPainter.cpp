@@ -69,3 +69,16 @@ void PanelPainter::frame(Canvas& canvas) const {
     canvas.stroke([&](Canvas& c) { c.roundedRect(3.5, 3.5, canvas.width() - 7, canvas.height() - 7, 8); },
                   Ink::underwater.withAlpha(0.55), 1.5);
 }
+
+void PanelPainter::closeMark(Canvas& canvas, int left, int top, int right, int bottom) const {
+    // The outline reaches 2 px past the light stroke's ends: keep the ends 2.5 px inside the box.
+    const double l = left + 2.5, t = top + 2.5, r = right - 2.5, b = bottom - 2.5;
+    auto cross = [=](Canvas& c) {
+        c.moveTo({l, t});
+        c.lineTo({r, b});
+        c.moveTo({r, t});
+        c.lineTo({l, b});
+    };
+    canvas.stroke(cross, Ink::outline, 4.5);
+    canvas.stroke(cross, Ink::foam, 2);
+}

@@ -12,6 +12,9 @@ public:
     // A rising bubble with its outline and catchlight.
     // Opaque bubbles for sprites, where a see-through middle would show the desktop.
     void bubble(Canvas& canvas, Point centre, double radius, bool opaque = false) const;
+    // A small light X with its outline, kept inside the box (left, top, right, bottom; right and bottom
+    // exclusive) where the program looks for a click.
+    void closeMark(Canvas& canvas, int left, int top, int right, int bottom) const;
     // A thin lighter frame just inside the edge.
     void frame(Canvas& canvas) const;
 };

@@ -41,3 +41,29 @@ void TextPainter::drawTitle(Canvas& canvas, double x, double y, const std::strin
     cairo_fill(cr);
     cairo_pattern_destroy(gradient);
 }
+
+double TextPainter::drawWrapped(Canvas& canvas, double x, double y, double width, double lineHeight,
+                                const std::string& text, const Color& fill) const {
+    std::string line;
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t space = text.find(' ', at);
+        if (space == std::string::npos)
+            space = text.size();
+        const std::string word = text.substr(at, space - at);
+        const std::string candidate = line.empty() ? word : line + " " + word;
+        if (!line.empty() && this->width(canvas, candidate) > width) {
+            draw(canvas, x, y, line, fill, 0, fill);
+            y += lineHeight;
+            line = word;
+        } else {
+            line = candidate;
+        }
+        at = space + 1;
+    }
+    if (!line.empty()) {
+        draw(canvas, x, y, line, fill, 0, fill);
+        y += lineHeight;
+    }
+    return y;
+}

@@ -23,6 +23,10 @@ public:
                    const Color& bottom, double outlinePx, const Color& ink,
                    Align align = Align::Centre) const;
 
+    // Left-aligned text broken at spaces to fit width; returns the baseline after the last line.
+    double drawWrapped(Canvas& canvas, double x, double y, double width, double lineHeight,
+                       const std::string& text, const Color& fill) const;
+
 private:
     double startX(Canvas& canvas, double x, const std::string& text, Align align) const;
 

@@ -1,0 +1,82 @@
+// The dialog pictures: the places where the program draws controls or text, or takes clicks, must look
+// the part.
+#include "ArtDir.h"
+#include "BmpFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+BmpFile picture(int n) {
+    return BmpFile::load(ArtDir::file(std::to_string(n) + ".bmp"));
+}
+
+double luminance(std::uint32_t rgb) {
+    return 0.299 * ((rgb >> 16) & 0xFF) + 0.587 * ((rgb >> 8) & 0xFF) + 0.114 * (rgb & 0xFF);
+}
+
+struct Stats {
+    double mean = 0, brightest = 0;
+};
+
+Stats stats(const BmpFile& b, int left, int top, int right, int bottom) {
+    Stats s;
+    long n = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) {
+            double l = luminance(b.rgb(x, y));
+            s.mean += l;
+            s.brightest = std::max(s.brightest, l);
+            ++n;
+        }
+    s.mean /= static_cast<double>(n);
+    return s;
+}
+
+} // namespace
+
+TEST(OptionsPanel, ControlAreasAreDarkAndCalmForWhiteLabels) {
+    BmpFile options = picture(103);
+    Stats boxes = stats(options, 20, 80, 200, 200);
+    Stats buttons = stats(options, 240, 200, 350, 300);
+    EXPECT_LT(boxes.mean, 60);
+    EXPECT_LT(boxes.brightest, 110) << "nothing bright behind the check boxes";
+    EXPECT_LT(buttons.mean, 60);
+    EXPECT_LT(buttons.brightest, 110);
+    EXPECT_GT(stats(options, 60, 20, 250, 65).brightest, 150) << "a readable heading at the top";
+}
+
+TEST(FishingPanels, CloseMarkLiesInsideItsBox) {
+    for (int n : {107, 110}) {
+        SCOPED_TRACE(n);
+        BmpFile b = picture(n);
+        EXPECT_GT(stats(b, 342, 12, 351, 21).brightest, 200) << "a light mark in the box";
+        // Just outside the box the panel stays dark: the mark does not spill over its edges.
+        EXPECT_LT(stats(b, 338, 8, 342, 25).brightest, 110);
+        EXPECT_LT(stats(b, 351, 8, 355, 25).brightest, 110);
+        EXPECT_LT(stats(b, 342, 8, 351, 12).brightest, 110);
+        EXPECT_LT(stats(b, 342, 21, 351, 25).brightest, 110);
+    }
+}
+
+TEST(FishingPanels, PlayButtonFillsItsBox) {
+    BmpFile b = picture(107);
+    // The button is orange and bright inside the box, dark panel around it.
+    Stats inside = stats(b, 292, 266, 340, 293);
+    EXPECT_GT(inside.mean, 120);
+    EXPECT_LT(stats(b, 285, 302, 347, 310).mean, 60);
+    EXPECT_LT(stats(b, 349, 259, 357, 300).mean, 60);
+}
+
+TEST(FishingPanels, ScoreRowsAreLightForNavyText) {
+    BmpFile b = picture(110);
+    const int rowsTop = 122, rowsBottom = 122 + 13 * 10;
+    Stats rows = stats(b, 35, rowsTop, 330, rowsBottom);
+    EXPECT_GT(rows.mean, 200) << "navy 8 pt text must read on the rows";
+    // Even the darkest pixel under the text columns is far lighter than navy.
+    double darkest = 255;
+    for (int y = rowsTop; y < rowsBottom; ++y)
+        for (int x = 39; x < 330; ++x)
+            darkest = std::min(darkest, luminance(b.rgb(x, y)));
+    EXPECT_GT(darkest, 120);
+}
