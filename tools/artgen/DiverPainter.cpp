@@ -74,11 +74,9 @@ BodyPainter::Pose DiverPainter::standing(Point torso) {
     Pose p = upright(torso, -4, -1, false);
     p.face = {Facing::Right, CharacterPainter::Eyes::Open, CharacterPainter::Mouth::Smile, false};
     p.net.shown = false;
-    auto L = [&](double u, double v) { return BodyPainter::local(p, u, v); };
     p.nearArm = limb(p, 6, 9, -6, 22);
     p.nearLeg = limb(p, -12, 8, -30, 10);
     p.farLeg = limb(p, -12, 0, -30, -4);
-    (void)L;
     return p;
 }
 
