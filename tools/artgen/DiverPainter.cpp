@@ -99,7 +99,7 @@ BodyPainter::Pose DiverPainter::pose(int frame) {
     if (picture <= 405) {
         // Swimming down, head first; 405 levels out a little.
         const double axis = picture == 405 ? 62 : 88;
-        Pose p = swimmer({80, picture == 405 ? 76 : 70}, axis, true, -1, picture);
+        Pose p = swimmer({80, picture == 405 ? 76.0 : 70.0}, axis, true, -1, picture);
         p.net.hoop = BodyPainter::local(p, -26, 26);
         p.net.bagAngle = rad(axis + 180);
         p.nearArm.tip = BodyPainter::local(p, -8, 22);
