@@ -1,0 +1,60 @@
+#pragma once
+
+#include "gui/GdiHandle.h"
+
+#include <vector>
+#include <windows.h>
+
+namespace tamba::gui {
+
+// One run of animation frames from the program's resources: frame i is the bitmap numbered
+// firstBitmapId + i and the REGION outline numbered firstRegionId + i (16-bit numbers, taken modulo 65536).
+// Everything is loaded together at the first use, once; outlines are used in place in the mapped resources.
+class FrameSet {
+public:
+    FrameSet(int count, int firstBitmapId, int firstRegionId);
+    FrameSet(const FrameSet&) = delete;
+    FrameSet& operator=(const FrameSet&) = delete;
+    FrameSet(FrameSet&& other) noexcept;
+    FrameSet& operator=(FrameSet&&) = delete;
+    ~FrameSet();
+
+    int count() const { return count_; }
+    int firstBitmapId() const { return firstBitmapId_; }
+    int firstRegionId() const { return firstRegionId_; }
+    bool loaded() const { return loaded_; }
+
+    // Throws "Could not load bitmap <n>" or "Could not load region <n>"; a failed load is not retried,
+    // and the frames before the failure keep their bitmaps.
+    void load();
+    // Deletes the bitmaps and forgets the tables; runs when the set goes.
+    void unload();
+
+    // Leaves size as it was for an index outside the set.
+    void frameSize(int index, SIZE& size);
+    void firstFrameSize(SIZE& size) { frameSize(0, size); }
+
+    // The index must be inside the set.
+    HBITMAP bitmap(int index);
+    const BITMAP& description(int index);
+    // Null, with size 0, for a frame whose outline resource is empty or could not be loaded.
+    const RGNDATA* outline(int index);
+    DWORD outlineSize(int index);
+
+private:
+    void ensureLoaded() {
+        if (!loaded_)
+            load();
+    }
+
+    int count_;
+    int firstBitmapId_;
+    int firstRegionId_;
+    std::vector<BITMAP> descriptions_;
+    std::vector<GdiHandle<HBITMAP>> bitmaps_;
+    std::vector<const RGNDATA*> outlines_; // not owned: the module's mapped resource data
+    std::vector<DWORD> outlineSizes_;
+    bool loaded_;
+};
+
+} // namespace tamba::gui

@@ -1,0 +1,78 @@
+#include "gui/Sprite.h"
+
+#include "gui/SpriteHost.h"
+#include "tamba_util/Exception.h"
+
+namespace tamba::gui {
+
+Sprite::Sprite(int count, int firstBitmapId, int firstRegionId)
+    : host_(nullptr), frames_(count, firstBitmapId, firstRegionId), currentFrame_(0), frameOffset_(nullptr),
+      placed_(false) {
+    if (dc_.handle() == nullptr)
+        throw util::Exception("Could not create bitmap dc");
+    frames_.load();
+    dc_.select(frames_.bitmap(0));
+}
+
+Sprite::~Sprite() {
+    // The owner should have detached us; if not, the window must not keep a pointer to a dead sprite.
+    if (host_ != nullptr)
+        host_->forgetSprite(*this);
+}
+
+void Sprite::rewind(bool topmost) {
+    frameOffset_ = nullptr;
+    selectFrame(0, topmost, nullptr);
+}
+
+void Sprite::attach(SpriteHost* host, bool topmost) {
+    placed_ = false;
+    host_ = host;
+    rewind(topmost);
+}
+
+void Sprite::paint(HDC dc, int x, int y) {
+    const BITMAP& frame = frames_.description(currentFrame_);
+    BitBlt(dc, x, y, frame.bmWidth, frame.bmHeight, dc_.handle(), 0, 0, SRCCOPY);
+}
+
+bool Sprite::adjustPosition(RECT&) {
+    return false;
+}
+
+void Sprite::selectFrame(int index, bool topmost, const POINT* offset) {
+    const bool changed = !(placed_ && index == currentFrame_);
+    POINT shift = {0, 0};
+    if (!placed_) {
+        frameOffset_ = nullptr;
+    } else if (frameOffset_ != nullptr && offset != nullptr) {
+        shift.x = offset->x - frameOffset_->x;
+        shift.y = offset->y - frameOffset_->y;
+    }
+    frameOffset_ = offset;
+    currentFrame_ = index;
+    if (changed)
+        dc_.select(frames_.bitmap(index));
+    if (host_ == nullptr)
+        return;
+
+    // The window moves against the offset's change, so the reference point keeps its place on the screen.
+    RECT rect;
+    host_->getWindowRect(rect);
+    rect.left -= shift.x;
+    rect.top -= shift.y;
+    const bool adjusted = adjustPosition(rect);
+    if (adjusted || shift.x != 0 || shift.y != 0 || !placed_) {
+        const BITMAP& frame = frames_.description(index);
+        host_->setWindowPos(rect.left, rect.top, frame.bmWidth, frame.bmHeight, topmost);
+    }
+    if (changed && frames_.outline(index) != nullptr) {
+        // Without a region (no outline, or data the platform rejects) the window keeps its outline.
+        GdiHandle<HRGN> region(ExtCreateRegion(nullptr, frames_.outlineSize(index), frames_.outline(index)));
+        if (region)
+            host_->setWindowRegion(region);
+    }
+    placed_ = true;
+}
+
+} // namespace tamba::gui

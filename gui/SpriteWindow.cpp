@@ -1,0 +1,197 @@
+#include "gui/SpriteWindow.h"
+
+#include "gui/Sprite.h"
+#include "gui/Timer.h"
+#include "gui/WindowDeviceContext.h"
+
+namespace tamba::gui {
+
+namespace {
+// No old pixels copied, no WM_WINDOWPOSCHANGING, erasing deferred, and never activated: the user keeps
+// working in whatever application has the focus.
+constexpr UINT placementFlags = SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOSENDCHANGING | SWP_DEFERERASE;
+
+HWND zOrderFor(bool topmost) {
+    return topmost ? HWND_TOPMOST : HWND_BOTTOM;
+}
+} // namespace
+
+SpriteWindow::SpriteWindow(const util::String& title, Timer& timer, int x, int y)
+    : CustomWindow(title, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP, x, y, 10, 10), sprite_(nullptr),
+      inTick_(false), visibility_(Hidden), timer_(&timer), draggable_(false), topmost_(true),
+      dragging_(false), firstMove_(false), lastCursorX_(0), lastCursorY_(0) {
+    timer_->addListener(this);
+}
+
+SpriteWindow::~SpriteWindow() {
+    timer_->removeListener(this);
+    visibility_ = Hidden;
+    if (sprite_ != nullptr) {
+        sprite_->attach(nullptr, topmost_);
+        sprite_ = nullptr;
+    }
+    if (hwnd_ != nullptr && IsWindow(hwnd_))
+        DestroyWindow(hwnd_);
+}
+
+void SpriteWindow::setTopmost(bool topmost) {
+    topmost_ = topmost;
+    CustomWindow::setTopmost(topmost);
+}
+
+void SpriteWindow::setSprite(Sprite* sprite) {
+    if (sprite_ != nullptr) {
+        sprite_->rewind(topmost_);
+        sprite_->attach(nullptr, topmost_);
+    }
+    sprite_ = sprite;
+    if (sprite_ != nullptr)
+        sprite_->attach(this, topmost_);
+}
+
+void SpriteWindow::show() {
+    if (hwnd_ == nullptr || !IsWindow(hwnd_))
+        return;
+    visibility_ = Shown;
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    placement.showCmd = SW_SHOWNORMAL;
+    RECT rect;
+    GetWindowRect(hwnd_, &rect);
+    if (sprite_ != nullptr) {
+        SIZE size = {rect.right - rect.left, rect.bottom - rect.top};
+        sprite_->frameSet().firstFrameSize(size);
+        rect.right = rect.left + size.cx;
+        rect.bottom = rect.top + size.cy;
+    }
+    // A tool window's normal rectangle is in screen coordinates.
+    placement.rcNormalPosition = rect;
+    SetWindowPlacement(hwnd_, &placement);
+    ShowWindow(hwnd_, SW_SHOW);
+}
+
+void SpriteWindow::hide() {
+    visibility_ = Hidden;
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+void SpriteWindow::onSpriteFinished() {}
+
+bool SpriteWindow::animating() const {
+    return IsWindowVisible(hwnd_) && !IsIconic(hwnd_) && visibility_ == Shown && sprite_ != nullptr;
+}
+
+void SpriteWindow::tick(Timer&) {
+    if (!animating())
+        return;
+    inTick_ = true;
+    sprite_->advance(topmost_);
+    // Whatever the change left to repaint is handled now, and draws nothing: the tick paints once below.
+    UpdateWindow(hwnd_);
+    const bool finished = sprite_->isFinished();
+    inTick_ = false;
+    {
+        WindowDeviceContext dc(hwnd_);
+        if (dc.handle() != nullptr)
+            sprite_->paint(dc.handle(), 0, 0);
+    }
+    if (finished)
+        onSpriteFinished();
+}
+
+void SpriteWindow::onPaint(PAINTSTRUCT& paint) {
+    if (!animating() || inTick_)
+        return;
+    inTick_ = true;
+    sprite_->paint(paint.hdc, 0, 0);
+    inTick_ = false;
+}
+
+bool SpriteWindow::onClose() {
+    return false;
+}
+
+LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        // The frame covers the whole outline.
+        return 1;
+    case WM_NCHITTEST:
+        return HTCLIENT;
+    case WM_LBUTTONDOWN:
+        if (draggable_) {
+            dragging_ = true;
+            firstMove_ = true;
+            // Grabbing the window restarts its animation.
+            if (sprite_ != nullptr)
+                sprite_->rewind(topmost_);
+            SetCapture(window);
+        }
+        return 0;
+    case WM_MOUSEMOVE:
+        if (draggable_ && dragging_)
+            drag();
+        return 0;
+    case WM_LBUTTONUP:
+        if (draggable_ && dragging_) {
+            dragging_ = false;
+            ReleaseCapture();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Capture taken away mid-drag (a menu, a dialog): without it the button-up never arrives, and the
+        // window would follow the cursor with no button held.
+        if (reinterpret_cast<HWND>(lParam) != window)
+            dragging_ = false;
+        return 0;
+    default:
+        return CustomWindow::handleMessage(window, message, wParam, lParam);
+    }
+}
+
+void SpriteWindow::drag() {
+    // The cursor, not the message's coordinates: those are relative to a window that is moving.
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (firstMove_) {
+        firstMove_ = false;
+    } else {
+        const int dx = cursor.x - lastCursorX_;
+        const int dy = cursor.y - lastCursorY_;
+        RECT rect;
+        GetWindowRect(hwnd_, &rect);
+        SetWindowPos(hwnd_, zOrderFor(topmost_), rect.left + dx, rect.top + dy, rect.right - rect.left,
+                     rect.bottom - rect.top, placementFlags);
+        UpdateWindow(hwnd_);
+    }
+    lastCursorX_ = cursor.x;
+    lastCursorY_ = cursor.y;
+}
+
+void SpriteWindow::getWindowRect(RECT& rect) {
+    GetWindowRect(hwnd_, &rect);
+}
+
+void SpriteWindow::setWindowPos(int x, int y, int width, int height, bool topmost) {
+    // Never activated, also when kept at the bottom: placements happen on every tick, and taking the
+    // activation would pull the focus away from the application the user is typing in.
+    SetWindowPos(hwnd_, zOrderFor(topmost), x, y, width, height, topmost ? placementFlags : SWP_NOACTIVATE);
+}
+
+void SpriteWindow::moveWindowTo(int x, int y, bool topmost) {
+    SetWindowPos(hwnd_, zOrderFor(topmost), x, y, 0, 0, SWP_NOSIZE | placementFlags);
+}
+
+void SpriteWindow::setWindowRegion(GdiHandle<HRGN>& region) {
+    // Only a region the window accepted becomes the window's; a refused one stays with the caller.
+    if (SetWindowRgn(hwnd_, region.get(), TRUE) != 0)
+        region.release();
+}
+
+void SpriteWindow::forgetSprite(Sprite& sprite) {
+    if (sprite_ == &sprite)
+        sprite_ = nullptr;
+}
+
+} // namespace tamba::gui

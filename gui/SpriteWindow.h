@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/CustomWindow.h"
+#include "gui/SpriteHost.h"
+#include "gui/TimerListener.h"
+
+#include <cstdint>
+
+namespace tamba::gui {
+
+class Sprite;
+class Timer;
+
+// The borderless, tool-style, top-most popup that everything on the desktop is drawn in. It shows one
+// sprite at a time, clipped to the current frame's outline, and advances it by one frame per timer tick
+// while it is shown. Derived windows own the sprites and switch between them.
+class SpriteWindow : public app::CustomWindow, public TimerListener, public SpriteHost {
+public:
+    enum Visibility : std::int32_t { Hidden = 0, Shown = 1 };
+
+    // Created hidden, 10 by 10 pixels at (x, y); registers with the timer last.
+    SpriteWindow(const util::String& title, Timer& timer, int x, int y);
+    ~SpriteWindow() override;
+
+    // False keeps the window at the bottom of the z-order at every placement from now on.
+    void setTopmost(bool topmost) override;
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onPaint(PAINTSTRUCT& paint) override;
+    // A sprite window is never closed by a close request.
+    bool onClose() override;
+
+    // Switches at once: the new sprite is placed at the window's top-left corner with its first frame.
+    virtual void setSprite(Sprite* sprite);
+    // Shows the window at its first frame's size; the animation goes on from the frame it stopped at.
+    virtual void show();
+    // Called after a tick that left the sprite finished; derived windows chain their animations here.
+    virtual void onSpriteFinished();
+
+    void hide();
+
+    Sprite* sprite() const { return sprite_; }
+    Visibility visibility() const { return visibility_; }
+    bool topmost() const { return topmost_; }
+    bool draggable() const { return draggable_; }
+    bool inTick() const { return inTick_; }
+
+    void tick(Timer& timer) override;
+
+    void getWindowRect(RECT& rect) override;
+    void setWindowPos(int x, int y, int width, int height, bool topmost) override;
+    void moveWindowTo(int x, int y, bool topmost) override;
+    void setWindowRegion(GdiHandle<HRGN>& region) override;
+    void forgetSprite(Sprite& sprite) override;
+
+protected:
+    void setDraggable(bool draggable) { draggable_ = draggable; }
+
+private:
+    bool animating() const;
+    void drag();
+
+    Sprite* sprite_; // not owned: the derived window owns its sprites
+    bool inTick_;
+    Visibility visibility_;
+    Timer* timer_; // not owned: outlives every window registered with it
+    bool draggable_;
+    bool topmost_;
+    bool dragging_;
+    bool firstMove_;
+    int lastCursorX_;
+    int lastCursorY_;
+};
+
+} // namespace tamba::gui
