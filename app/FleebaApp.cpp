@@ -1,7 +1,62 @@
 #include "app/FleebaApp.h"
 
+#include "app/Application.h"
+#include "app/StartupRegistration.h"
+#include "tamba_util/Exception.h"
+
+#include "res/resource.h"
+
 namespace tamba::app {
 
-FleebaApp::FleebaApp() : MainWindow("Fleeba"), timer_(tickMs, true) {}
+FleebaApp::FleebaApp()
+    : MainWindow("Fleeba"), timer_(tickMs, true), splash_(timer_, this), character_(timer_, this),
+      menu_(IDR_POPUP_MENU) {
+    try {
+        runOnStartup = queryRunOnStartup();
+    } catch (const util::Exception& e) {
+        Application::current()->logger().log("%s", e.message().c_str());
+    }
+    current_ = &splash_;
+    current_->start();
+}
+
+void FleebaApp::selectGame(Game* next) {
+    if (current_ != nullptr)
+        current_->stop();
+    current_ = next;
+    if (current_ != nullptr)
+        current_->start();
+}
+
+void FleebaApp::returnToIdle() {
+    selectGame(&character_);
+}
+
+void FleebaApp::showMenu(int x, int y) {
+    menu_.popUp(*this, x, y);
+}
+
+void FleebaApp::onCommand(int id, int) {
+    switch (id) {
+    case IDM_EXIT:
+        Application::current()->quit();
+        break;
+    case IDM_NO_GAME:
+        selectGame(&character_);
+        break;
+    default:
+        break;
+    }
+}
+
+bool FleebaApp::queryRunOnStartup() {
+    Application& application = *Application::current();
+    return StartupRegistration(application, application.modulePath().text()).query();
+}
+
+void FleebaApp::applyRunOnStartup(bool on) {
+    Application& application = *Application::current();
+    StartupRegistration(application, application.modulePath().text()).apply(on);
+}
 
 } // namespace tamba::app

@@ -1,21 +1,47 @@
 #pragma once
 
+#include "app/FleebaSplashScreen.h"
+#include "app/FleebaWindow.h"
 #include "app/MainWindow.h"
+#include "app/PopupMenu.h"
 #include "gui/Timer.h"
 
 namespace tamba::app {
 
-// The application controller: a hidden window titled "Fleeba" that owns everything the user sees.
+class Game;
+
+// The application controller: a hidden window titled "Fleeba" that owns everything the user sees and
+// keeps exactly one activity current.
 class FleebaApp : public MainWindow {
 public:
     static constexpr unsigned tickMs = 100;
 
     FleebaApp();
 
+    // Stops the current activity, then starts the next; selecting the running one restarts it.
+    void selectGame(Game* next);
+    void returnToIdle();
+    void showMenu(int x, int y);
+    void onCommand(int id, int code) override;
+
+    bool queryRunOnStartup();
+    void applyRunOnStartup(bool on);
+
     gui::Timer& timer() { return timer_; }
+    Game* currentGame() const { return current_; }
+    FleebaSplashScreen& splashScreen() { return splash_; }
+    FleebaWindow& characterWindow() { return character_; }
+
+    bool playSounds = true;
+    bool onTop = true;
+    bool runOnStartup = true;
 
 private:
     gui::Timer timer_;
+    FleebaSplashScreen splash_;
+    FleebaWindow character_;
+    PopupMenu menu_;
+    Game* current_ = nullptr; // not owned: one of the members above
 };
 
 } // namespace tamba::app

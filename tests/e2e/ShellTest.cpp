@@ -1,0 +1,144 @@
+// Starts the real program and uses it as a person would: watches the splash panel give way to the
+// character, drags the character, and works the popup menu with the mouse and keys.
+#include "support/DebuggedProcess.h"
+#include "support/RealInput.h"
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+using tamba::test::DebuggedProcess;
+using tamba::test::pumpUntil;
+using tamba::test::RealInput;
+using tamba::test::visibleWindowsOf;
+using tamba::test::waitForWindow;
+using tamba::test::windowTitle;
+
+namespace {
+
+RECT rectOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+HWND visibleMenu() {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// A point of the window that its outline covers, as near its middle as there is one.
+bool pointInOutline(HWND window, POINT& point) {
+    const RECT rect = rectOf(window);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = GetWindowRgn(window, region) != ERROR;
+    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    bool found = false;
+    for (int dy = 0; dy < h / 2 && !found; ++dy) {
+        for (int y : {h / 2 - dy, h / 2 + dy}) {
+            if (shaped && PtInRegion(region, w / 2, y)) {
+                point = {rect.left + w / 2, rect.top + y};
+                found = true;
+                break;
+            }
+        }
+    }
+    DeleteObject(region);
+    return found;
+}
+
+} // namespace
+
+TEST(Shell, SplashThenIdleCharacterDragAndMenu) {
+    DebuggedProcess program("\"" + tamba::test::programPath() + "\"");
+    ASSERT_TRUE(program.started());
+
+    HWND splash = waitForWindow("FleebaSplashScreen", 20000);
+    ASSERT_NE(splash, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(splash) != FALSE; }, 10000));
+    const DWORD shownAt = GetTickCount();
+
+    const auto lines = program.lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("OS: ", 0), 0u);
+    EXPECT_EQ(lines[0], lines[1]);
+
+    RECT rect = rectOf(splash);
+    EXPECT_EQ(rect.left, 261);
+    EXPECT_EQ(rect.top, 226);
+    EXPECT_EQ(rect.right - rect.left, 501);
+    EXPECT_EQ(rect.bottom - rect.top, 316);
+    const auto visible = visibleWindowsOf(program.processId());
+    ASSERT_EQ(visible.size(), 1u);
+    EXPECT_EQ(visible[0], splash);
+
+    // Clicks on the panel neither move it, nor end it, nor open a menu.
+    RealInput::click(400, 300);
+    RealInput::rightClick(500, 400);
+    RealInput::settle(300);
+    EXPECT_EQ(visibleMenu(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(splash));
+    EXPECT_EQ(rectOf(splash).left, 261);
+    EXPECT_EQ(rectOf(splash).top, 226);
+
+    HWND character = FindWindowA("TambaGuiCustomWindow", "FleebaWindow");
+    ASSERT_NE(character, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return !IsWindowVisible(splash); }, 12000));
+    const DWORD splashMs = GetTickCount() - shownAt;
+    // 65 ticks of 100 ms; a busy machine only makes it later.
+    EXPECT_GE(splashMs, 5800u);
+    EXPECT_LE(splashMs, 10000u);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(character) != FALSE; }, 2000));
+    rect = rectOf(character);
+    EXPECT_EQ(rect.left, 470);
+    EXPECT_EQ(rect.top, 324);
+    EXPECT_EQ(rect.right - rect.left, 83);
+    EXPECT_EQ(rect.bottom - rect.top, 120);
+    EXPECT_EQ(windowTitle(visibleWindowsOf(program.processId()).at(0)), "FleebaWindow");
+
+    // Drag the character by (-200, -150).
+    POINT grab;
+    ASSERT_TRUE(pointInOutline(character, grab));
+    // The first move after the button goes down only marks where the cursor is; every later one moves the
+    // character by exactly as much as the cursor.
+    RealInput::moveTo(grab.x, grab.y);
+    RealInput::press();
+    RealInput::moveTo(grab.x + 1, grab.y + 1);
+    for (int i = 1; i <= 5; ++i)
+        RealInput::moveTo(grab.x + 1 - 40 * i, grab.y + 1 - 30 * i);
+    RealInput::release();
+    RealInput::settle(200);
+    rect = rectOf(character);
+    EXPECT_EQ(rect.left, 270);
+    EXPECT_EQ(rect.top, 174);
+
+    // Right-click: the menu opens with its top-left corner at the mouse; Escape dismisses it and nothing
+    // changes.
+    ASSERT_TRUE(pointInOutline(character, grab));
+    RealInput::rightClick(grab.x, grab.y);
+    ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000));
+    const RECT menuRect = rectOf(visibleMenu());
+    EXPECT_EQ(menuRect.left, grab.x);
+    EXPECT_EQ(menuRect.top, grab.y);
+    RealInput::key(VK_ESCAPE);
+    ASSERT_TRUE(pumpUntil([] { return visibleMenu() == nullptr; }, 3000));
+    RealInput::settle(300);
+    EXPECT_EQ(rectOf(character).left, 270);
+    EXPECT_TRUE(IsWindowVisible(character));
+
+    // Games > No Game puts the character back in the middle.
+    RealInput::rightClick(grab.x, grab.y);
+    ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000));
+    RealInput::key('G');
+    RealInput::settle(200);
+    RealInput::key(VK_RETURN);
+    ASSERT_TRUE(pumpUntil([&] { return rectOf(character).left == 470; }, 3000));
+    EXPECT_EQ(rectOf(character).top, 324);
+    EXPECT_TRUE(IsWindowVisible(character));
+
+    // Exit ends the program with exit code 0.
+    ASSERT_TRUE(pointInOutline(character, grab));
+    RealInput::rightClick(grab.x, grab.y);
+    ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000));
+    RealInput::key('X');
+    EXPECT_EQ(program.waitForExit(10000), 0u);
+}
