@@ -14,7 +14,7 @@ if ! command -v xpenguins >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xpenguins >/dev/null
 fi
 source "$root/scripts/wine-env.sh"
-export WINEPREFIX=$FLEEBA_BUILD/wineprefix
+export WINEPREFIX=$FLEEBA_BUILD/measure-prefix
 trap stop_private_display EXIT INT TERM
 ticks=$(getconf CLK_TCK)
 
@@ -35,7 +35,7 @@ cpu_of() {
 prefix_pids() {
   local pid
   for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-    if tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+    if { tr '\0' '\n' < "/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
       echo "$pid"
     fi
   done
