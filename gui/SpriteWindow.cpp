@@ -56,7 +56,9 @@ void SpriteWindow::show() {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     GetWindowPlacement(hwnd_, &placement);
-    placement.showCmd = SW_SHOWNORMAL;
+    // Showing never activates: the toy must not take the keyboard from the program the user works in,
+    // and under X an activated window is handed to the window manager, which may place it elsewhere.
+    placement.showCmd = SW_SHOWNOACTIVATE;
     RECT rect;
     GetWindowRect(hwnd_, &rect);
     if (sprite_ != nullptr) {
@@ -68,7 +70,7 @@ void SpriteWindow::show() {
     // A tool window's normal rectangle is in screen coordinates.
     placement.rcNormalPosition = rect;
     SetWindowPlacement(hwnd_, &placement);
-    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd_, SW_SHOWNA);
 }
 
 void SpriteWindow::hide() {
@@ -87,24 +89,35 @@ void SpriteWindow::tick(Timer&) {
         return;
     inTick_ = true;
     sprite_->advance(topmost_);
-    // Whatever the change left to repaint is handled now, and draws nothing: the tick paints once below.
+    // Anything the change (or an uncovering) left to repaint must be drawn by this tick, since the paint
+    // message handled now draws nothing.
+    const bool stale = sprite_ != paintedSprite_ || sprite_->currentFrame() != paintedFrame_ ||
+                       GetUpdateRect(hwnd_, nullptr, FALSE);
     UpdateWindow(hwnd_);
     const bool finished = sprite_->isFinished();
     inTick_ = false;
-    {
+    if (stale) {
         WindowDeviceContext dc(hwnd_);
-        if (dc.handle() != nullptr)
+        if (dc.handle() != nullptr) {
             sprite_->paint(dc.handle(), 0, 0);
+            paintedSprite_ = sprite_;
+            paintedFrame_ = sprite_->currentFrame();
+        }
     }
     if (finished)
         onSpriteFinished();
 }
 
 void SpriteWindow::onPaint(PAINTSTRUCT& paint) {
-    if (!animating() || inTick_)
+    if (!animating() || inTick_) {
+        // The area this message validated still needs drawing: the next tick must not skip it.
+        paintedSprite_ = nullptr;
         return;
+    }
     inTick_ = true;
     sprite_->paint(paint.hdc, 0, 0);
+    paintedSprite_ = sprite_;
+    paintedFrame_ = sprite_->currentFrame();
     inTick_ = false;
 }
 

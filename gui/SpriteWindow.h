@@ -61,6 +61,10 @@ private:
 
     Sprite* sprite_; // not owned: the derived window owns its sprites
     bool inTick_;
+    // What the window last showed: a tick that changes neither draws nothing, which keeps an idle
+    // character nearly free.
+    const Sprite* paintedSprite_ = nullptr; // not owned
+    int paintedFrame_ = -1;
     Visibility visibility_;
     Timer* timer_; // not owned: outlives every window registered with it
     bool draggable_;

@@ -25,7 +25,7 @@ void Window::setTopmost(bool topmost) {
 
 void Window::makeVisible() {
     if (hwnd_ != nullptr)
-        ShowWindow(hwnd_, SW_SHOW);
+        ShowWindow(hwnd_, SW_SHOWNA); // without taking the keyboard from the user's program
 }
 
 void Window::centreOnDesktop() {

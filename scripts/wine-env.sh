@@ -50,4 +50,11 @@ ensure_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
+  # Windows that take the focus would otherwise be handed to the window manager, which then moves
+  # them about; a desktop has no manager between the toy and the screen.
+  if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.unmanaged-windows"
+  fi
 }

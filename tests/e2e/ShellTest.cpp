@@ -88,6 +88,8 @@ TEST(Shell, SplashThenIdleCharacterDragAndMenu) {
     EXPECT_GE(splashMs, 5800u);
     EXPECT_LE(splashMs, 10000u);
     ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(character) != FALSE; }, 2000));
+    // The display may report the new place a moment after the window appears.
+    pumpUntil([&] { return rectOf(character).left == 470; }, 2000);
     rect = rectOf(character);
     EXPECT_EQ(rect.left, 470);
     EXPECT_EQ(rect.top, 324);
