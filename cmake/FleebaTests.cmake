@@ -30,8 +30,8 @@ foreach(src ${test_sources})
     string(REPLACE "/" "." prefix "${reldir}")
     add_test(NAME ${prefix}.${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     set_tests_properties(${prefix}.${name} PROPERTIES TIMEOUT ${FLEEBA_TEST_TIMEOUT})
-    # End-to-end tests start the real program.
-    if(reldir MATCHES "^e2e")
+    # End-to-end and resource tests use the real program file.
+    if(reldir MATCHES "^(e2e|res)")
         add_dependencies(${name} fleeba)
     endif()
 endforeach()
