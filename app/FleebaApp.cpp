@@ -9,8 +9,8 @@
 namespace tamba::app {
 
 FleebaApp::FleebaApp()
-    : MainWindow("Fleeba"), timer_(tickMs, true), splash_(timer_, this), character_(timer_, this),
-      menu_(IDR_POPUP_MENU) {
+    : MainWindow("Fleeba"), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
+      character_(timer_, this), menu_(IDR_POPUP_MENU) {
     try {
         runOnStartup = queryRunOnStartup();
     } catch (const util::Exception& e) {
@@ -43,6 +43,9 @@ void FleebaApp::onCommand(int id, int) {
         break;
     case IDM_NO_GAME:
         selectGame(&character_);
+        break;
+    case IDM_FISHING_GAME:
+        selectGame(&fishing_);
         break;
     default:
         break;

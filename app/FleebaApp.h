@@ -4,6 +4,7 @@
 #include "app/FleebaWindow.h"
 #include "app/MainWindow.h"
 #include "app/PopupMenu.h"
+#include "games/fishing/FishingGame.h"
 #include "gui/Timer.h"
 
 namespace tamba::app {
@@ -31,6 +32,7 @@ public:
     Game* currentGame() const { return current_; }
     FleebaSplashScreen& splashScreen() { return splash_; }
     FleebaWindow& characterWindow() { return character_; }
+    games::FishingGame& fishingGame() { return fishing_; }
 
     bool playSounds = true;
     bool onTop = true;
@@ -39,6 +41,7 @@ public:
 private:
     gui::Timer timer_;
     FleebaSplashScreen splash_;
+    games::FishingGame fishing_;
     FleebaWindow character_;
     PopupMenu menu_;
     Game* current_ = nullptr; // not owned: one of the members above

@@ -1,0 +1,35 @@
+#include "games/PictureDialog.h"
+
+#include "app/Application.h"
+
+#include <windowsx.h>
+
+namespace tamba::games {
+
+PictureDialog::PictureDialog(int bitmap) : Dialog(nullptr, templateId), picture_(bitmap) {}
+
+void PictureDialog::onInitDialog() {
+    const RECT& desktop = app::Application::current()->desktopRect();
+    const SIZE size = picture_.size();
+    SetWindowPos(hwnd_, HWND_TOPMOST, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx,
+                 size.cy, SWP_SHOWWINDOW);
+}
+
+bool PictureDialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(dialog, &paint);
+        RECT client;
+        GetClientRect(dialog, &client);
+        picture_.draw(dc, client);
+        EndPaint(dialog, &paint);
+    } else if (message == WM_LBUTTONDOWN) {
+        const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (PtInRect(&closeBox, at) || PtInRect(&playBox, at))
+            close(true);
+    }
+    // Nothing is kept from the platform: it finishes every message in its own way.
+    return false;
+}
+
+} // namespace tamba::games

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "gui/Bitmap.h"
+#include "gui/Dialog.h"
+
+#include <windows.h>
+
+namespace tamba::games {
+
+// A game's picture before play, shown modally in the middle of the screen until the user clicks its
+// close box or its play box; runModal then gives true.
+class PictureDialog : public gui::Dialog {
+public:
+    static constexpr int templateId = 101;
+    static constexpr RECT closeBox = {342, 12, 351, 21};
+    static constexpr RECT playBox = {285, 259, 347, 300};
+
+    explicit PictureDialog(int bitmap);
+
+    void onInitDialog() override;
+    bool dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    gui::Bitmap picture_;
+};
+
+} // namespace tamba::games

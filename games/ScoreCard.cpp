@@ -1,0 +1,83 @@
+#include "games/ScoreCard.h"
+
+#include "app/Application.h"
+#include "tamba_util/LinkOpener.h"
+
+#include <windowsx.h>
+
+namespace tamba::games {
+
+ScoreCard::ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineStep, bool numbered,
+                     const util::String& unit, const util::UrlParts& link)
+    : Dialog(nullptr, templateId), background_(bitmap), numberColumn_(numberColumn), textColumn_(textColumn),
+      lineStep_(lineStep), font_("Arial Black", 8), numbered_(numbered), unit_(unit), link_(link),
+      cursor_(LoadCursorA(app::Application::current()->instanceHandle(), MAKEINTRESOURCEA(cursorId))) {}
+
+void ScoreCard::setEntry(unsigned index, const util::String& text) {
+    while (lines_.count() <= index)
+        lines_.append(util::String());
+    lines_[index] = text;
+    refreshClient();
+}
+
+void ScoreCard::onInitDialog() {
+    lines_.clear();
+    const SIZE size = background_.size();
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, size.cx, size.cy, SWP_SHOWWINDOW);
+}
+
+bool ScoreCard::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint(dialog);
+        return true;
+    case WM_ERASEBKGND:
+        // The background picture covers the whole card: erasing first would only flicker.
+        return true;
+    case WM_SETCURSOR:
+        SetCursor(cursor_);
+        return true;
+    case WM_LBUTTONDOWN: {
+        const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (PtInRect(&closeBox, at))
+            close(true);
+        else
+            util::openLink(dialog, link_);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void ScoreCard::paint(HWND dialog) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(dialog, &paint);
+    RECT client;
+    GetClientRect(dialog, &client);
+    background_.draw(dc, client);
+
+    // Each setting is given back before painting ends: the context is the window's, not ours.
+    HGDIOBJ oldFont = font_.handle() != nullptr ? SelectObject(dc, font_.handle()) : nullptr;
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = SetTextColor(dc, textColour);
+    POINT number = numberColumn_;
+    POINT text = textColumn_;
+    for (unsigned i = 0; i < lines_.count(); ++i) {
+        if (numbered_) {
+            const util::String label = util::String::fromUnsigned(i + 1);
+            TextOutA(dc, number.x, number.y, label.c_str(), label.length());
+        }
+        const util::String written = lines_[i] + " " + unit_;
+        TextOutA(dc, text.x, text.y, written.c_str(), written.length());
+        number.y += lineStep_;
+        text.y += lineStep_;
+    }
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+    if (oldFont != nullptr)
+        SelectObject(dc, oldFont);
+    EndPaint(dialog, &paint);
+}
+
+} // namespace tamba::games

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "gui/Bitmap.h"
+#include "gui/Dialog.h"
+#include "gui/Font.h"
+#include "tamba_util/String.h"
+#include "tamba_util/UrlParts.h"
+#include "tamba_util/VAList.h"
+
+#include <windows.h>
+
+namespace tamba::games {
+
+// A game's results: a modeless, top-most card in the top-left corner of the screen with a column of
+// (optionally numbered) lines over a background picture. A click on its close box closes it, a click
+// anywhere else opens the link.
+class ScoreCard : public gui::Dialog {
+public:
+    static constexpr int templateId = 101;
+    static constexpr int cursorId = 100;
+    static constexpr COLORREF textColour = RGB(0, 0, 128);
+    static constexpr RECT closeBox = {342, 12, 351, 21};
+
+    // Columns are client coordinates of the first line; each line is lineStep lower.
+    ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineStep, bool numbered,
+              const util::String& unit, const util::UrlParts& link);
+
+    // Grows the list with empty lines up to the index, then repaints. Works while the card is closed.
+    void setEntry(unsigned index, const util::String& text);
+    unsigned lineCount() const { return lines_.count(); }
+    util::String line(unsigned index) const { return lines_[index]; }
+
+    void onInitDialog() override;
+    bool dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void paint(HWND dialog);
+
+    gui::Bitmap background_;
+    POINT numberColumn_;
+    POINT textColumn_;
+    int lineStep_;
+    util::VAList<util::String> lines_;
+    gui::Font font_;
+    bool numbered_;
+    util::String unit_;
+    util::UrlParts link_;
+    HCURSOR cursor_; // not owned: a resource cursor, shared and freed with the module
+};
+
+} // namespace tamba::games

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "gui/FrameSequence.h"
+#include "gui/SequenceSprite.h"
+#include "gui/SpriteWindow.h"
+
+namespace tamba::app {
+class FleebaApp;
+}
+
+namespace tamba::games {
+
+class FishingFleebaWindow;
+
+// The island the diver starts from; once the game is finished it invites a click that opens the web link.
+class IslandWindow : public gui::SpriteWindow {
+public:
+    static const gui::FrameSequence home;
+    static const gui::FrameSequence diving;
+    static const gui::FrameSequence finishedSequence;
+
+    IslandWindow(gui::Timer& timer, app::FleebaApp* app);
+
+    void prepareForPlay();
+    void setDiverWindow(FishingFleebaWindow* diver) { diver_ = diver; }
+    // Shows the character standing on the island, or the island alone while it dives.
+    void setDiverAtHome(bool atHome);
+    void showFinished();
+    bool finished() const { return finished_; }
+
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onContextMenu(int x, int y) override;
+
+    gui::SequenceSprite& sprite() { return sprite_; }
+
+private:
+    gui::SequenceSprite sprite_;
+    app::FleebaApp* app_;        // not owned
+    FishingFleebaWindow* diver_; // not owned: a sibling in the fishing game
+    bool finished_;
+};
+
+} // namespace tamba::games

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "gui/Window.h"
+
+#include <windows.h>
+
+namespace tamba::gui {
+
+// One dialog box from a template in the program's resources, modal or modeless. Every box shares one
+// dialog procedure, which finds this object through the box's user slot and hands it each message.
+// Once the dialog is closed or destroyed the slot is cleared and no message reaches the object again;
+// nor does the application's active-dialog pointer keep pointing at it.
+class Dialog : public Window {
+public:
+    // The owner may be null. A modal dialog's object must outlive runModal.
+    Dialog(Window* owner, int templateId);
+    ~Dialog() override;
+
+    // Ends the dialog: a modeless box is destroyed, a modal one ends runModal with the result.
+    virtual void close(bool result);
+    // Called once the box exists and its handle is stored.
+    virtual void onInitDialog();
+    // OK closes with true, Cancel (and the Escape key) with false.
+    virtual void onCommand(WORD id, WORD code);
+    // Returns whether the message was handled (the dialog procedure's answer).
+    virtual bool dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Runs the dialog modally; returns the value given to close. Throws Exception
+    // "Could not create Dialog" when there is no box.
+    bool runModal();
+    // Creates the box, shows it and returns at once. Throws the "Error while Creating Dialog:" text.
+    void showModeless();
+
+    bool result() const { return result_; }
+    bool modeless() const { return modeless_; }
+
+private:
+    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR route(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    // Clears the user slot and the application's active dialog if it is this one.
+    void detach();
+
+    Window* owner_; // not owned: outlives the dialog
+    int templateId_;
+    bool result_;
+    bool modeless_;
+};
+
+} // namespace tamba::gui

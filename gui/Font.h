@@ -1,0 +1,28 @@
+#pragma once
+
+#include "tamba_util/String.h"
+
+#include <windows.h>
+
+namespace tamba::gui {
+
+// A screen font made from a face name and a size in points. Its handle may be null (no screen, or a
+// font the platform cannot make); text drawn then uses the context's own font. Move-only.
+class Font {
+public:
+    Font(const util::String& faceName, int points);
+    Font(Font&& other) noexcept;
+    Font& operator=(Font&& other) noexcept;
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+    virtual ~Font();
+
+    HFONT handle() const { return font_; }
+    const LOGFONTA& description() const { return description_; }
+
+private:
+    LOGFONTA description_;
+    HFONT font_; // owned: deleted with this object
+};
+
+} // namespace tamba::gui
