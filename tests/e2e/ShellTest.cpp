@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using tamba::test::DebuggedProcess;
+using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
 using tamba::test::visibleWindowsOf;
@@ -24,26 +25,6 @@ RECT rectOf(HWND window) {
 HWND visibleMenu() {
     HWND menu = FindWindowA("#32768", nullptr);
     return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
-}
-
-// A point of the window that its outline covers, as near its middle as there is one.
-bool pointInOutline(HWND window, POINT& point) {
-    const RECT rect = rectOf(window);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    const bool shaped = GetWindowRgn(window, region) != ERROR;
-    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    bool found = false;
-    for (int dy = 0; dy < h / 2 && !found; ++dy) {
-        for (int y : {h / 2 - dy, h / 2 + dy}) {
-            if (shaped && PtInRegion(region, w / 2, y)) {
-                point = {rect.left + w / 2, rect.top + y};
-                found = true;
-                break;
-            }
-        }
-    }
-    DeleteObject(region);
-    return found;
 }
 
 } // namespace

@@ -65,4 +65,24 @@ std::string windowTitle(HWND window) {
     return buffer;
 }
 
+bool pointInOutline(HWND window, POINT& point) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = GetWindowRgn(window, region) != ERROR;
+    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    bool found = false;
+    for (int dy = 0; dy < h / 2 && !found; ++dy) {
+        for (int y : {h / 2 - dy, h / 2 + dy}) {
+            if (shaped && PtInRegion(region, w / 2, y)) {
+                point = {rect.left + w / 2, rect.top + y};
+                found = true;
+                break;
+            }
+        }
+    }
+    DeleteObject(region);
+    return found;
+}
+
 } // namespace tamba::test

@@ -34,4 +34,7 @@ std::vector<HWND> visibleWindowsOf(DWORD processId);
 
 std::string windowTitle(HWND window);
 
+// A screen point that the window's outline covers, as near its middle as there is one.
+bool pointInOutline(HWND window, POINT& point);
+
 } // namespace tamba::test
