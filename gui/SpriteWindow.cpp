@@ -198,7 +198,7 @@ void SpriteWindow::moveWindowTo(int x, int y, bool topmost) {
 
 void SpriteWindow::setWindowRegion(GdiHandle<HRGN>& region) {
     // Only a region the window accepted becomes the window's; a refused one stays with the caller.
-    if (SetWindowRgn(hwnd_, region.get(), TRUE) != 0)
+    if (SetWindowRgn(hwnd_, region.get(), FALSE) != 0)
         region.release();
 }
 
