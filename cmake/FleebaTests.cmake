@@ -43,6 +43,11 @@ foreach(src ${test_sources})
     endif()
 endforeach()
 
+# A bot plays a whole fishing game, as slowly as a person.
+if(TEST e2e.FishingBotTest)
+    set_tests_properties(e2e.FishingBotTest PROPERTIES TIMEOUT 420)
+endif()
+
 # The picture files are checked by the generator's own host-side reader.
 if(TARGET artgen_host)
     add_test(NAME artgen.format COMMAND ${FLEEBA_ARTGEN_TESTS} ${FLEEBA_ART_DIR})

@@ -1,0 +1,162 @@
+// A small bot plays a whole fishing game on the real program with real keys, reading the fish windows'
+// places from the screen: it dives, swims down to the fish, and swipes when one of the right heading
+// is where the net sweeps.
+#include "support/DebuggedProcess.h"
+#include "support/RealInput.h"
+#include "support/TestEnvironment.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using tamba::test::DebuggedProcess;
+using tamba::test::pointInOutline;
+using tamba::test::pumpUntil;
+using tamba::test::RealInput;
+using tamba::test::visibleWindowsOf;
+using tamba::test::waitForWindow;
+using tamba::test::windowTitle;
+
+namespace {
+
+RECT rectOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+struct Fish {
+    RECT rect;
+    bool headsRight;
+};
+
+// Fish still in the water (caught ones sit in the stack beside the island, high on the screen).
+std::vector<Fish> swimmingFish(DWORD processId, int waterTop) {
+    std::vector<Fish> fish;
+    for (HWND window : visibleWindowsOf(processId)) {
+        const std::string title = windowTitle(window);
+        if (title.rfind("FishWindow", 0) != 0 || title.size() != 11)
+            continue;
+        const RECT rect = rectOf(window);
+        if (rect.top >= waterTop)
+            fish.push_back({rect, title[10] < '3'}); // pictures 0 to 2 face right
+    }
+    return fish;
+}
+
+int stackedFish(DWORD processId, int waterTop) {
+    int count = 0;
+    for (HWND window : visibleWindowsOf(processId)) {
+        const std::string title = windowTitle(window);
+        if (title.rfind("FishWindow", 0) == 0 && rectOf(window).top < waterTop)
+            ++count;
+    }
+    return count;
+}
+
+bool overlaps(const RECT& a, const RECT& b) {
+    RECT out;
+    return IntersectRect(&out, &a, &b) != FALSE;
+}
+
+HWND visibleMenu() {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+} // namespace
+
+TEST(FishingBot, PlaysAWholeGame) {
+    DebuggedProcess program("\"" + tamba::test::programPath() + "\"");
+    ASSERT_TRUE(program.started());
+    HWND character = waitForWindow("FleebaWindow", 20000);
+    ASSERT_NE(character, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(character) != FALSE; }, 15000));
+    pumpUntil([&] { return rectOf(character).left == 470; }, 2000);
+
+    // Games > Fishing Game from the character's menu.
+    POINT on;
+    ASSERT_TRUE(pointInOutline(character, on));
+    RealInput::rightClick(on.x, on.y);
+    ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000));
+    RealInput::key('G');
+    RealInput::key(VK_DOWN);
+    RealInput::key(VK_RETURN);
+
+    // The instructions: play begins with a click on the play button.
+    HWND instructions = nullptr;
+    ASSERT_TRUE(pumpUntil(
+        [&] {
+            instructions = FindWindowA("#32770", nullptr);
+            return instructions != nullptr && IsWindowVisible(instructions);
+        },
+        5000));
+    const RECT dialog = rectOf(instructions);
+    EXPECT_EQ(dialog.right - dialog.left, 363);
+    RealInput::click(dialog.left + 316, dialog.top + 280);
+
+    HWND diver = FindWindowA("TambaGuiCustomWindow", "FishingFleebaWindow");
+    ASSERT_NE(diver, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(diver) != FALSE; }, 5000));
+    EXPECT_FALSE(IsWindowVisible(character));
+    const int surface = rectOf(diver).top;
+    const int waterTop = surface + 188 + 20;
+
+    const RECT leftBox = {5, 100, 82, 176}, rightBox = {38, 68, 109, 138};
+    const DWORD began = GetTickCount();
+    int caught = 0;
+    while (caught < 10 && GetTickCount() - began < 330000) {
+        const RECT d = rectOf(diver);
+        const int before = caught;
+        caught = stackedFish(program.processId(), waterTop);
+        if (caught > before || d.top <= surface) {
+            // At home (or just back with a fish): dive again.
+            RealInput::key(VK_DOWN);
+            RealInput::settle(100);
+            continue;
+        }
+        RECT left = leftBox, right = rightBox;
+        OffsetRect(&left, d.left, d.top);
+        OffsetRect(&right, d.left, d.top);
+        const auto fish = swimmingFish(program.processId(), waterTop);
+        bool swiped = false;
+        // The fish that will reach the net soonest sets the depth to swim at.
+        int targetRow = -1;
+        double soonest = 1e9;
+        for (const Fish& f : fish) {
+            const RECT& box = f.headsRight ? left : right;
+            if (f.headsRight && overlaps(f.rect, left)) {
+                RealInput::key(VK_LEFT);
+                swiped = true;
+                break;
+            }
+            if (!f.headsRight && overlaps(f.rect, right)) {
+                RealInput::key(VK_RIGHT);
+                swiped = true;
+                break;
+            }
+            const int distance = f.headsRight ? box.left - f.rect.right : f.rect.left - box.right;
+            const double arrival = distance >= 0 ? distance : distance + 1024.0; // it comes round again
+            if (arrival < soonest) {
+                soonest = arrival;
+                targetRow = (f.rect.top + f.rect.bottom) / 2 - (box.top + box.bottom) / 2 + d.top;
+            }
+        }
+        if (swiped) {
+            RealInput::settle(600); // the swipe plays, and a netted fish is carried up
+            continue;
+        }
+        // Push deeper while the net is above the target's row; let go to drift back up.
+        if (targetRow >= 0 && d.top < targetRow)
+            RealInput::key(VK_DOWN);
+        RealInput::settle(50);
+    }
+    const DWORD spent = GetTickCount() - began;
+    std::printf("The bot caught %d fish in %.1f s\n", caught, spent / 1000.0);
+    EXPECT_EQ(caught, 10);
+
+    // Done: the toy ends like any program when its window is asked to close.
+    PostMessageA(FindWindowA("TambaGuiCustomWindow", "Fleeba"), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.waitForExit(10000), 0u);
+}
