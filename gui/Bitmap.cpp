@@ -53,8 +53,8 @@ void Bitmap::draw(HDC target, const RECT& destination) const {
     if (w == info_.bmWidth && h == info_.bmHeight)
         BitBlt(target, destination.left, destination.top, w, h, memory, 0, 0, SRCCOPY);
     else
-        StretchBlt(target, destination.left, destination.top, w, h, memory, 0, 0, info_.bmWidth, info_.bmHeight,
-                   SRCCOPY);
+        StretchBlt(target, destination.left, destination.top, w, h, memory, 0, 0, info_.bmWidth,
+                   info_.bmHeight, SRCCOPY);
 
     SelectObject(memory, kept);
     DeleteDC(memory);
