@@ -10,9 +10,13 @@ namespace tamba::gui {
 
 namespace {
 
-Dialog* objectOf(HWND dialog) { return reinterpret_cast<Dialog*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
+Dialog* objectOf(HWND dialog) {
+    return reinterpret_cast<Dialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
 
-void logUnexpected(const char* text) { app::Application::current()->logger().log("%s", text); }
+void logUnexpected(const char* text) {
+    app::Application::current()->logger().log("%s", text);
+}
 
 } // namespace
 
@@ -72,9 +76,9 @@ bool Dialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 bool Dialog::runModal() {
     modeless_ = false;
     HWND parent = owner_ != nullptr ? owner_->handle() : nullptr;
-    const INT_PTR answer = DialogBoxParamA(app::Application::current()->instanceHandle(),
-                                           MAKEINTRESOURCEA(templateId_), parent, dialogProc,
-                                           reinterpret_cast<LPARAM>(this));
+    const INT_PTR answer =
+        DialogBoxParamA(app::Application::current()->instanceHandle(), MAKEINTRESOURCEA(templateId_), parent,
+                        dialogProc, reinterpret_cast<LPARAM>(this));
     // The platform has destroyed the box by now.
     hwnd_ = nullptr;
     if (answer == -1)
@@ -85,9 +89,9 @@ bool Dialog::runModal() {
 void Dialog::showModeless() {
     modeless_ = true;
     HWND parent = owner_ != nullptr ? owner_->handle() : nullptr;
-    HWND created = CreateDialogParamA(app::Application::current()->instanceHandle(),
-                                      MAKEINTRESOURCEA(templateId_), parent, dialogProc,
-                                      reinterpret_cast<LPARAM>(this));
+    HWND created =
+        CreateDialogParamA(app::Application::current()->instanceHandle(), MAKEINTRESOURCEA(templateId_),
+                           parent, dialogProc, reinterpret_cast<LPARAM>(this));
     if (created == nullptr)
         util::raiseError(GetLastError(), "Creating Dialog");
     hwnd_ = created;
