@@ -14,17 +14,13 @@ using tamba::test::DebuggedProcess;
 using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
+using tamba::test::rectOf;
+using tamba::test::visibleMenu;
 using tamba::test::visibleWindowsOf;
 using tamba::test::waitForWindow;
 using tamba::test::windowTitle;
 
 namespace {
-
-RECT rectOf(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
 
 struct Fish {
     RECT rect;
@@ -58,11 +54,6 @@ int stackedFish(DWORD processId, int waterTop) {
 bool overlaps(const RECT& a, const RECT& b) {
     RECT out;
     return IntersectRect(&out, &a, &b) != FALSE;
-}
-
-HWND visibleMenu() {
-    HWND menu = FindWindowA("#32768", nullptr);
-    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
 }
 
 } // namespace

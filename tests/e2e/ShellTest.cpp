@@ -10,24 +10,12 @@ using tamba::test::DebuggedProcess;
 using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
+using tamba::test::rectOf;
+using tamba::test::visibleMenu;
 using tamba::test::visibleWindowsOf;
 using tamba::test::waitForWindow;
 using tamba::test::windowTitle;
 
-namespace {
-
-RECT rectOf(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-HWND visibleMenu() {
-    HWND menu = FindWindowA("#32768", nullptr);
-    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
-}
-
-} // namespace
 
 TEST(Shell, SplashThenIdleCharacterDragAndMenu) {
     DebuggedProcess program("\"" + tamba::test::programPath() + "\"");

@@ -85,4 +85,15 @@ bool pointInOutline(HWND window, POINT& point) {
     return found;
 }
 
+RECT rectOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+HWND visibleMenu() {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
+
 } // namespace tamba::test

@@ -34,6 +34,11 @@ std::vector<HWND> visibleWindowsOf(DWORD processId);
 
 std::string windowTitle(HWND window);
 
+RECT rectOf(HWND window);
+
+// The popup menu, while one is open on the screen.
+HWND visibleMenu();
+
 // A screen point that the window's outline covers, as near its middle as there is one.
 bool pointInOutline(HWND window, POINT& point);
 
