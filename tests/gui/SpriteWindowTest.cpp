@@ -52,7 +52,10 @@ class ProbeSprite : public CyclingSprite {
 public:
     explicit ProbeSprite(int repeat = 0) : CyclingSprite(5, 500, 500, repeat) {}
     void advance(bool topmost) override {
-        CyclingSprite::advance(topmost);
+        if (hold)
+            selectFrame(currentFrame(), topmost, nullptr);
+        else
+            CyclingSprite::advance(topmost);
         auto* window = dynamic_cast<SpriteWindow*>(host());
         advancedInTick = window != nullptr && window->inTick();
         if (repaintWhileAdvancing && window != nullptr)
@@ -65,6 +68,7 @@ public:
     int paints = 0;
     bool advancedInTick = false;
     bool repaintWhileAdvancing = false;
+    bool hold = false; // advancing keeps the frame
 };
 
 // A plain window to lie beneath the sprite windows, counting the clicks that reach it.
@@ -211,6 +215,16 @@ TEST_F(SpriteWindowTest, TickAdvancesInsideTheTickAndPaintsOnce) {
     sprite.repaintWhileAdvancing = false;
     RedrawWindow(window.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(sprite.paints, 2);
+
+    // A tick that keeps the frame draws nothing, unless part of the window waits to be repainted.
+    sprite.hold = true;
+    window.tick(timer);
+    EXPECT_EQ(sprite.paints, 2);
+    InvalidateRect(window.handle(), nullptr, FALSE);
+    window.tick(timer);
+    EXPECT_EQ(sprite.paints, 3);
+    window.tick(timer);
+    EXPECT_EQ(sprite.paints, 3);
 }
 
 TEST_F(SpriteWindowTest, OnlyAShownVisibleUnminimisedWindowAnimates) {
