@@ -45,10 +45,8 @@ HRESULT writeInternetShortcut(const Path& file, const String& url) {
         WCHAR widePath[MAX_PATH] = {};
         MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, widePath, MAX_PATH);
         result = persist->Save(widePath, TRUE);
-        // A failed save stays the answer: the shortcut object may well call the completion fine.
-        const HRESULT completed = persist->SaveCompleted(widePath);
-        if (SUCCEEDED(result))
-            result = completed;
+        // Only a notification: some shortcut objects answer E_NOTIMPL, which says nothing about the file.
+        persist->SaveCompleted(widePath);
     }
     if (persist != nullptr)
         persist->Release();

@@ -13,7 +13,7 @@ namespace tamba::util {
 Path tempFileName(const String& extension);
 
 // Writes an internet shortcut file for the url through the shell's own shortcut object, so the file is
-// in whatever form the shell reads back. Returns the last COM result.
+// in whatever form the shell reads back. Returns the result of the first failed step, or of the save.
 HRESULT writeInternetShortcut(const Path& file, const String& url);
 
 // Opens the link in the user's browser by asking the shell to open a shortcut to it. The owner window
