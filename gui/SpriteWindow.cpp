@@ -45,6 +45,8 @@ void SpriteWindow::setSprite(Sprite* sprite) {
         sprite_->attach(nullptr, topmost_);
     }
     sprite_ = sprite;
+    // A sprite at the address of one painted before is still a sprite the window has not drawn.
+    paintedSprite_ = nullptr;
     if (sprite_ != nullptr)
         sprite_->attach(this, topmost_);
 }
@@ -205,6 +207,8 @@ void SpriteWindow::setWindowRegion(GdiHandle<HRGN>& region) {
 void SpriteWindow::forgetSprite(Sprite& sprite) {
     if (sprite_ == &sprite)
         sprite_ = nullptr;
+    if (paintedSprite_ == &sprite)
+        paintedSprite_ = nullptr;
 }
 
 } // namespace tamba::gui

@@ -9,6 +9,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
+#include <new>
 
 using namespace tamba::gui;
 using tamba::test::pumpMessages;
@@ -225,6 +226,27 @@ TEST_F(SpriteWindowTest, TickAdvancesInsideTheTickAndPaintsOnce) {
     EXPECT_EQ(sprite.paints, 3);
     window.tick(timer);
     EXPECT_EQ(sprite.paints, 3);
+}
+
+TEST_F(SpriteWindowTest, ASpriteSwitchedToIsDrawnEvenAtTheAddressOfAnEarlierOne) {
+    TestWindow window(timer, 200, 150);
+    window.show();
+    alignas(ProbeSprite) unsigned char storage[sizeof(ProbeSprite)];
+    auto* first = new (storage) ProbeSprite;
+    first->hold = true;
+    window.setSprite(first);
+    window.tick(timer);
+    ASSERT_EQ(first->paints, 1);
+    CyclingSprite other(5, 500, 500, 0);
+    window.setSprite(&other);
+    first->~ProbeSprite();
+    auto* second = new (storage) ProbeSprite;
+    second->hold = true;
+    window.setSprite(second);
+    window.tick(timer);
+    EXPECT_EQ(second->paints, 1);
+    window.setSprite(nullptr);
+    second->~ProbeSprite();
 }
 
 TEST_F(SpriteWindowTest, OnlyAShownVisibleUnminimisedWindowAnimates) {
