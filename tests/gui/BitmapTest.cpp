@@ -1,10 +1,12 @@
 #include "gui/Bitmap.h"
+#include "support/PixelCanvas.h"
 #include "tamba_util/Exception.h"
 
 #include <gtest/gtest.h>
 #include <utility>
 
 using tamba::gui::Bitmap;
+using tamba::test::PixelCanvas;
 
 namespace {
 
@@ -16,42 +18,6 @@ constexpr COLORREF yellow = RGB(255, 255, 0);
 constexpr COLORREF cyan = RGB(0, 255, 255);
 constexpr COLORREF magenta = RGB(255, 0, 255);
 constexpr COLORREF grey = RGB(128, 128, 128);
-
-// A memory context on a 32-bit picture of its own, filled grey, to draw into and read back.
-class Canvas {
-public:
-    Canvas(int width, int height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        kept_ = SelectObject(dc_, bitmap_);
-        RECT all = {0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(grey);
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
-    }
-    ~Canvas() {
-        SelectObject(dc_, kept_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ kept_;
-};
 
 } // namespace
 
@@ -73,7 +39,7 @@ TEST(Bitmap, MissingResourceThrowsWithItsNumber) {
 
 TEST(Bitmap, EqualSizeCopiesPixelForPixel) {
     Bitmap picture(patternId);
-    Canvas canvas(400, 350);
+    PixelCanvas canvas(400, 350, grey);
     picture.draw(canvas.dc(), RECT{10, 20, 372, 336});
     // Block edges land exactly, offset by the rectangle's corner.
     EXPECT_EQ(canvas.at(10, 20), red);
@@ -94,7 +60,7 @@ TEST(Bitmap, EqualSizeCopiesPixelForPixel) {
 
 TEST(Bitmap, HalfSizeRectangleShrinksThePictureToHalf) {
     Bitmap picture(patternId);
-    Canvas canvas(400, 350);
+    PixelCanvas canvas(400, 350, grey);
     picture.draw(canvas.dc(), RECT{0, 0, 181, 158});
     // Column edges at 181 and 342 become 90.5 and 171; the row edge at 158 becomes 79. Points two
     // pixels off each edge are clear of how the platform rounds.
@@ -124,7 +90,7 @@ TEST(Bitmap, OwnsItsHandleAlone) {
         EXPECT_EQ(second.size().cx, 362);
 
         // A moved-from picture draws nothing.
-        Canvas canvas(20, 20);
+        PixelCanvas canvas(20, 20, grey);
         first.draw(canvas.dc(), RECT{0, 0, 20, 20});
         EXPECT_EQ(canvas.at(5, 5), grey);
 

@@ -164,5 +164,8 @@ TEST(OpenLink, HandsTheAddressToTheBrowserThroughOneNewShortcut) {
     tamba::util::openLink(nullptr, UrlParts("https://www.gutenberg.org/ebooks/"));
     ASSERT_TRUE(recorder.waitForAddresses(2, 20000));
     EXPECT_EQ(recorder.addresses()[1], "https://www.gutenberg.org/ebooks/");
-    EXPECT_EQ(added(before, tempFiles()).size(), 2u);
+    const std::set<std::string> both = added(before, tempFiles());
+    EXPECT_EQ(both.size(), 2u);
+    for (const std::string& file : both)
+        DeleteFileA((tempDirectory() + file).c_str());
 }
