@@ -28,7 +28,7 @@ bool PictureDialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPAR
         if (PtInRect(&closeBox, at) || PtInRect(&playBox, at))
             close(true);
     }
-    // Nothing is kept from the platform: it finishes every message in its own way.
+    // Never reported handled: the platform's own handling follows every message.
     return false;
 }
 

@@ -25,14 +25,10 @@ Dialog::Dialog(Window* owner, int templateId)
 
 Dialog::~Dialog() {
     // The slot goes first so that the messages of the destruction find no half-destroyed object.
-    if (hwnd_ != nullptr) {
-        detach();
-        if (modeless_)
-            DestroyWindow(hwnd_);
-        hwnd_ = nullptr;
-    } else if (app::Application::current()->activeDialog() == this) {
-        app::Application::current()->setActiveDialog(nullptr);
-    }
+    detach();
+    if (hwnd_ != nullptr && modeless_)
+        DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
 }
 
 void Dialog::detach() {

@@ -76,24 +76,22 @@ TEST(UrlParts, SplitsHostPathAndPort) {
     EXPECT_EQ(other.port(), 8080);
 }
 
-TEST(UrlParts, RejectedTextKeepsTheUrlOnly) {
-    const UrlParts odd("no address here");
-    EXPECT_STREQ(odd.url().c_str(), "no address here");
-    EXPECT_EQ(odd.hostName().length(), 0);
-    EXPECT_EQ(odd.urlPath().length(), 0);
-    EXPECT_EQ(odd.port(), 0);
-}
+TEST(UrlParts, RejectedTextKeepsTheUrlOnlyAndCopiesTakeAllFour) {
+    UrlParts parts("no address here");
+    EXPECT_STREQ(parts.url().c_str(), "no address here");
+    EXPECT_EQ(parts.hostName().length(), 0);
+    EXPECT_EQ(parts.urlPath().length(), 0);
+    EXPECT_EQ(parts.port(), 0);
 
-TEST(UrlParts, CopyTakesAllFourParts) {
     const UrlParts original("http://example.org:8080/a");
-    UrlParts copy(original);
-    EXPECT_STREQ(copy.url().c_str(), "http://example.org:8080/a");
-    EXPECT_STREQ(copy.hostName().c_str(), "example.org");
-    EXPECT_STREQ(copy.urlPath().c_str(), "/a");
-    EXPECT_EQ(copy.port(), 8080);
-    copy = UrlParts("nothing");
-    EXPECT_EQ(copy.port(), 0);
-    EXPECT_STREQ(original.hostName().c_str(), "example.org");
+    parts = original;
+    const UrlParts copy(original);
+    for (const UrlParts* p : {static_cast<const UrlParts*>(&parts), &copy}) {
+        EXPECT_STREQ(p->url().c_str(), "http://example.org:8080/a");
+        EXPECT_STREQ(p->hostName().c_str(), "example.org");
+        EXPECT_STREQ(p->urlPath().c_str(), "/a");
+        EXPECT_EQ(p->port(), 8080);
+    }
 }
 
 TEST(TempFileName, GivesNewDifferentNamesAndLeavesNoFile) {
