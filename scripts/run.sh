@@ -8,6 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 exe=$root/build/win32/fleeba.exe
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  # Keep the window manager away from the toy's windows (for this program only): a manager that takes
+  # over a clicked window cancels the drag that the click began.
+  wine reg add 'HKCU\Software\Wine\AppDefaults\fleeba.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   exec wine "$exe"
 fi
 
