@@ -1,12 +1,22 @@
 #include "app/FleebaApp.h"
 
 #include "app/Application.h"
+#include "app/OptionsDialog.h"
 #include "app/StartupRegistration.h"
+#include "gui/SpriteWindow.h"
 #include "tamba_util/Exception.h"
 
 #include "res/resource.h"
 
 namespace tamba::app {
+
+namespace {
+BOOL CALLBACK restackSpriteWindow(HWND window, LPARAM onTop) {
+    if (auto* sprite = dynamic_cast<gui::SpriteWindow*>(CustomWindow::fromHandle(window)))
+        sprite->setTopmost(onTop != 0);
+    return TRUE;
+}
+} // namespace
 
 FleebaApp::FleebaApp()
     : MainWindow("Fleeba"), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
@@ -47,9 +57,37 @@ void FleebaApp::onCommand(int id, int) {
     case IDM_FISHING_GAME:
         selectGame(&fishing_);
         break;
+    case IDM_OPTIONS:
+        runOptions();
+        break;
     default:
         break;
     }
+}
+
+void FleebaApp::runOptions() {
+    bool accepted = false;
+    // A missing template or picture is logged; the settings are written only by OK, so they stay.
+    try {
+        OptionsDialog dialog(this, &playSounds, &onTop, &runOnStartup);
+        accepted = dialog.runModal();
+    } catch (const util::Exception& e) {
+        Application::current()->logger().log("%s", e.message().c_str());
+        return;
+    }
+    if (!accepted)
+        return;
+    try {
+        applyRunOnStartup(runOnStartup);
+    } catch (const util::Exception& e) {
+        Application::current()->logger().log("%s", e.message().c_str());
+    }
+    applyOnTop();
+}
+
+void FleebaApp::applyOnTop() {
+    // Every sprite window of every activity, shown or not, so that a game started later follows too.
+    EnumThreadWindows(GetCurrentThreadId(), restackSpriteWindow, onTop ? 1 : 0);
 }
 
 bool FleebaApp::queryRunOnStartup() {

@@ -25,6 +25,11 @@ public:
     void showMenu(int x, int y);
     void onCommand(int id, int code) override;
 
+    // The Options command: after OK, the registry and every sprite window follow the settings.
+    void runOptions();
+    // Puts every sprite window of the program in or out of the top-most band, as on top says.
+    void applyOnTop();
+
     bool queryRunOnStartup();
     void applyRunOnStartup(bool on);
 

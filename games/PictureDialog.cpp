@@ -15,7 +15,7 @@ void PictureDialog::onInitDialog() {
                  size.cy, SWP_SHOWWINDOW);
 }
 
-bool PictureDialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR PictureDialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(dialog, &paint);

@@ -18,7 +18,7 @@ public:
     explicit PictureDialog(int bitmap);
 
     void onInitDialog() override;
-    bool dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
+    INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     gui::Bitmap picture_;

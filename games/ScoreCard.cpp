@@ -26,7 +26,7 @@ void ScoreCard::onInitDialog() {
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, size.cx, size.cy, SWP_SHOWWINDOW);
 }
 
-bool ScoreCard::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR ScoreCard::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         paint(dialog);

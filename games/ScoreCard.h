@@ -31,7 +31,7 @@ public:
     util::String line(unsigned index) const { return lines_[index]; }
 
     void onInitDialog() override;
-    bool dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
+    INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void paint(HWND dialog);

@@ -62,11 +62,11 @@ void Dialog::onCommand(WORD id, WORD code) {
         close(false);
 }
 
-bool Dialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR Dialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_COMMAND)
-        return false;
+        return FALSE;
     onCommand(LOWORD(wParam), HIWORD(wParam));
-    return true;
+    return TRUE;
 }
 
 bool Dialog::runModal() {
@@ -122,7 +122,7 @@ INT_PTR Dialog::route(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY: {
         if (object == nullptr)
             return FALSE;
-        const bool handled = object->dialogMessage(dialog, message, wParam, lParam);
+        const INT_PTR handled = object->dialogMessage(dialog, message, wParam, lParam);
         // Destroyed by the platform (an owner going, say) rather than by close.
         object->detach();
         object->hwnd_ = nullptr;
@@ -136,7 +136,7 @@ INT_PTR Dialog::route(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return object != nullptr && object->dialogMessage(dialog, message, wParam, lParam);
+    return object != nullptr ? object->dialogMessage(dialog, message, wParam, lParam) : FALSE;
 }
 
 } // namespace tamba::gui

@@ -22,8 +22,9 @@ public:
     virtual void onInitDialog();
     // OK closes with true, Cancel (and the Escape key) with false.
     virtual void onCommand(WORD id, WORD code);
-    // Returns whether the message was handled (the dialog procedure's answer).
-    virtual bool dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog procedure's answer: whether the message was handled, or for the WM_CTLCOLOR* messages the
+    // brush to paint a control's background with.
+    virtual INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Runs the dialog modally; returns the value given to close. Throws Exception
     // "Could not create Dialog" when there is no box.

@@ -12,14 +12,15 @@ Window::~Window() {
 void Window::setTopmost(bool topmost) {
     if (hwnd_ == nullptr)
         return;
-    const UINT flags = SWP_NOMOVE | SWP_NOSIZE;
+    // Restacking never activates: the keyboard stays with the program the user works in.
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     if (topmost) {
         SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, flags);
         return;
     }
     // Windows takes a top-most window out of its band when it is sent to the bottom; Wine keeps it there,
     // so leave the band explicitly first.
-    SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
     SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, flags);
 }
 

@@ -92,3 +92,36 @@ TEST(FleebaApp, RunOnStartupMirrorsTheRegistryValue) {
     EXPECT_TRUE(app.runOnStartup);
     app.applyRunOnStartup(false);
 }
+
+namespace {
+bool topmost(tamba::gui::Window& window) {
+    return (GetWindowLongA(window.handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+} // namespace
+
+// On top reaches every sprite window of every activity, including those of a game not being played,
+// and moves made by the windows' own ticks keep to it.
+TEST(FleebaApp, OnTopSettingReachesEverySpriteWindow) {
+    FleebaApp app;
+    app.returnToIdle();
+    auto& fishing = app.fishingGame();
+    tamba::gui::Window* windows[] = {&app.characterWindow(), &app.splashScreen(), &fishing.island(),
+                                     &fishing.diver(),       &fishing.fish(0),    &fishing.fish(9)};
+    for (auto* window : windows)
+        ASSERT_TRUE(topmost(*window));
+
+    app.onTop = false;
+    app.applyOnTop();
+    for (auto* window : windows)
+        EXPECT_FALSE(topmost(*window));
+    app.characterWindow().moveTo(30, 40);
+    for (int i = 0; i < 20; ++i)
+        app.timer().tick();
+    EXPECT_FALSE(topmost(app.characterWindow()));
+    EXPECT_FALSE(IsWindowVisible(app.fishingGame().island().handle())) << "restacking shows nothing";
+
+    app.onTop = true;
+    app.applyOnTop();
+    for (auto* window : windows)
+        EXPECT_TRUE(topmost(*window));
+}

@@ -23,7 +23,7 @@ public:
         PictureDialog::onInitDialog();
         SetTimer(handle(), 1, 60, nullptr);
     }
-    bool dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override {
+    INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER && next_ < steps_.size())
             steps_[next_++](*this);
         return PictureDialog::dialogMessage(dialog, message, wParam, lParam);

@@ -37,7 +37,7 @@ public:
         if (afterCommand)
             afterCommand(*this);
     }
-    bool dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override {
+    INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == probe) {
             ++probes;
             if (throwOnProbe)
