@@ -4,6 +4,8 @@
 
 #include "res/resource.h"
 
+#include <algorithm>
+
 namespace tamba::app {
 
 namespace {
@@ -17,6 +19,25 @@ void setBox(HWND dialog, int id, bool on) {
 bool boxIsTicked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
+
+// The template is laid out in dialog units, which follow the font: where the font is wider than the
+// picture was drawn for, a control may reach past the picture's edge. Such a control moves back in.
+void keepControlsInside(HWND dialog) {
+    constexpr int margin = 8;
+    RECT client;
+    GetClientRect(dialog, &client);
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        const int dx = std::min(0L, client.right - margin - rect.right);
+        const int dy = std::min(0L, client.bottom - margin - rect.bottom);
+        if (dx != 0 || dy != 0)
+            SetWindowPos(control, nullptr, rect.left + dx, rect.top + dy, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
 } // namespace
 
 OptionsDialog::OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, bool* runOnStartup)
@@ -28,6 +49,7 @@ void OptionsDialog::onInitDialog() {
     const RECT& desktop = Application::current()->desktopRect();
     SetWindowPos(hwnd_, HWND_TOPMOST, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx,
                  size.cy, SWP_SHOWWINDOW);
+    keepControlsInside(hwnd_);
     setBox(hwnd_, IDC_PLAY_SOUNDS, *playSounds_);
     setBox(hwnd_, IDC_RUN_ON_STARTUP, *runOnStartup_);
     setBox(hwnd_, IDC_ON_TOP, *onTop_);

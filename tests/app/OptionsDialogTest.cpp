@@ -45,12 +45,23 @@ TEST(OptionsDialog, OpensCentredAtThePicturesSizeAboveAllWithTheBoxesFromTheSett
     RECT rect = {};
     bool topmost = false, soundsBoxVisible = true, visible[2] = {};
     bool boxes[3] = {};
+    bool controlsInside = true;
     OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, [&](HWND d) {
         GetWindowRect(d, &rect);
         topmost = (GetWindowLongA(d, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         soundsBoxVisible = IsWindowVisible(GetDlgItem(d, IDC_PLAY_SOUNDS)) != FALSE;
         visible[0] = IsWindowVisible(GetDlgItem(d, IDC_RUN_ON_STARTUP)) != FALSE;
         visible[1] = IsWindowVisible(GetDlgItem(d, IDC_ON_TOP)) != FALSE;
+        RECT client;
+        GetClientRect(d, &client);
+        for (int id : {IDC_RUN_ON_STARTUP, IDC_ON_TOP, IDOK, IDCANCEL}) {
+            RECT control;
+            GetWindowRect(GetDlgItem(d, id), &control);
+            MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&control), 2);
+            RECT both;
+            IntersectRect(&both, &control, &client);
+            controlsInside = controlsInside && EqualRect(&both, &control);
+        }
         boxes[0] = ticked(d, IDC_PLAY_SOUNDS);
         boxes[1] = ticked(d, IDC_RUN_ON_STARTUP);
         boxes[2] = ticked(d, IDC_ON_TOP);
@@ -63,6 +74,7 @@ TEST(OptionsDialog, OpensCentredAtThePicturesSizeAboveAllWithTheBoxesFromTheSett
     EXPECT_EQ(rect.right - rect.left, 362);
     EXPECT_EQ(rect.bottom - rect.top, 316);
     EXPECT_TRUE(topmost);
+    EXPECT_TRUE(controlsInside) << "a control reaches past the picture";
     EXPECT_FALSE(soundsBoxVisible);
     EXPECT_TRUE(visible[0]);
     EXPECT_TRUE(visible[1]);

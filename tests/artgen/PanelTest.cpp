@@ -46,6 +46,17 @@ TEST(OptionsPanel, ControlAreasAreDarkAndCalmForWhiteLabels) {
     EXPECT_GT(stats(options, 60, 20, 250, 65).brightest, 150) << "a readable heading at the top";
 }
 
+// The dialog fills each control's box with its own dark blue (0, 0, 128): the picture must be exactly
+// that colour wherever a control may sit, whether the dialog font lays them out narrow or wide.
+TEST(OptionsPanel, ControlsSitOnTheDialogsOwnBlue) {
+    BmpFile options = picture(103);
+    const int areas[][4] = {{20, 84, 240, 200}, {248, 205, 346, 266}};
+    for (const auto& a : areas)
+        for (int y = a[1]; y < a[3]; ++y)
+            for (int x = a[0]; x < a[2]; ++x)
+                ASSERT_EQ(options.rgb(x, y), 0x000080u) << "at " << x << ", " << y;
+}
+
 TEST(FishingPanels, CloseMarkLiesInsideItsBox) {
     for (int n : {107, 110}) {
         SCOPED_TRACE(n);
