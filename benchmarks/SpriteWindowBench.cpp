@@ -5,26 +5,14 @@
 #include "gui/SequenceSprite.h"
 #include "gui/SpriteWindow.h"
 #include "gui/Timer.h"
+#include "TickSamples.h"
 #include "support/TestEnvironment.h"
-
-#include <algorithm>
-#include <cstdio>
-#include <vector>
 
 using namespace tamba;
 
 namespace {
 constexpr int warmUpTicks = 100;
 constexpr int measuredTicks = 2000;
-
-double microsecondsBetween(const LARGE_INTEGER& start, const LARGE_INTEGER& end) {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    return static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
 
 void measure(const char* name, gui::Sprite& sprite) {
     gui::Timer timer(100000, false);
@@ -33,23 +21,16 @@ void measure(const char* name, gui::Sprite& sprite) {
     window.show();
     test::pumpMessages(200);
 
-    std::vector<double> samples;
-    samples.reserve(measuredTicks);
+    bench::TickSamples samples(measuredTicks);
     for (int i = 0; i < warmUpTicks + measuredTicks; ++i) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
+        samples.begin();
         window.tick(timer);
-        QueryPerformanceCounter(&end);
         if (i >= warmUpTicks)
-            samples.push_back(microsecondsBetween(start, end));
+            samples.end();
         // Whatever the tick left queued is handled outside the measured span, as the message loop would.
         test::pumpMessages();
     }
-    std::sort(samples.begin(), samples.end());
-    const double median = samples[samples.size() / 2];
-    const double p99 = samples[samples.size() * 99 / 100];
-    std::printf("tick, %-14s median %8.1f us   99th percentile %8.1f us   (%d ticks)\n", name, median, p99,
-                measuredTicks);
+    samples.print(name);
 }
 } // namespace
 
@@ -62,10 +43,10 @@ int main() {
     const int stillFrames[] = {0};
     gui::FrameSequence stillSequence{0, stillFrames, 1, nullptr};
     still.setSequence(&stillSequence);
-    measure("frame unchanged", still);
+    measure("tick, frame unchanged", still);
 
     // Alternating frames: a new outline on every tick.
     gui::CyclingSprite alternating(2, 1000, 1000, 0);
-    measure("frame changed", alternating);
+    measure("tick, frame changed", alternating);
     return 0;
 }

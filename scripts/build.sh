@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Set-up if needed, then configure and build the win32 preset.
+# Set-up if needed, then configure and build the preset this machine can run (see wine-env.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
+source "$root/scripts/wine-env.sh"
 cd "$root"
-if [ ! -f build/win32/build.ninja ]; then
-  cmake --preset win32 >/dev/null
+if [ ! -f "build/$FLEEBA_PRESET/build.ninja" ]; then
+  cmake --preset "$FLEEBA_PRESET" >/dev/null
 fi
-cmake --build --preset win32
+cmake --build --preset "$FLEEBA_PRESET"

@@ -5,7 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" >/dev/null
-exe=$root/build/win32/fleeba.exe
+source "$root/scripts/wine-env.sh"
+exe=$FLEEBA_BUILD/fleeba.exe
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   # Keep the window manager away from the toy's windows (for this program only): a manager that takes
@@ -14,7 +15,6 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine "$exe"
 fi
 
-source "$root/scripts/wine-env.sh"
 export WINEPREFIX=$FLEEBA_BUILD/wineprefix
 trap stop_private_display EXIT INT TERM
 start_private_display

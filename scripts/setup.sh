@@ -14,6 +14,7 @@ need_root() {
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xdotool openbox imagemagick x11-utils
   libcairo2-dev libimagequant-dev pkg-config

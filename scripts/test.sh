@@ -16,4 +16,4 @@ wineserver -p >/dev/null 2>&1 || true
 wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 
 cd "$root"
-ctest --preset win32 "$@"
+ctest --preset "$FLEEBA_PRESET" "$@"

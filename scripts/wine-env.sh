@@ -2,7 +2,35 @@
 # Defines start_private_display / stop_private_display and ensure_prefix.
 
 FLEEBA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-FLEEBA_BUILD=$FLEEBA_ROOT/build/win32
+
+# The program is a 32-bit Windows executable. Some virtual machines run 64-bit user code only (a 32-bit
+# Linux program, Wine's own 32-bit loader included, fails with "Exec format error"); there the same
+# sources are built for 64-bit Windows and run by the 64-bit Wine loader, so that they can still be run and
+# tested. FLEEBA_PRESET=win32 or win64 chooses by hand.
+if [ -z "${FLEEBA_PRESET:-}" ]; then
+  if [ -x /usr/lib/wine/wine64 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    FLEEBA_PRESET=win64
+  else
+    FLEEBA_PRESET=win32
+  fi
+fi
+export FLEEBA_PRESET
+FLEEBA_BUILD=$FLEEBA_ROOT/build/$FLEEBA_PRESET
+
+# Debian's wine, wine-stable and the tools that start through them (wineboot, ...) pick the 32-bit loader
+# whenever it is installed; a directory of stand-ins ahead on the PATH sends them to the 64-bit one.
+if [ "$FLEEBA_PRESET" = win64 ]; then
+  mkdir -p "$FLEEBA_ROOT/build/wine64-loader"
+  for name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$FLEEBA_ROOT/build/wine64-loader/$name"
+    chmod +x "$FLEEBA_ROOT/build/wine64-loader/$name"
+  done
+  case ":$PATH:" in
+    *":$FLEEBA_ROOT/build/wine64-loader:"*) ;;
+    *) export PATH="$FLEEBA_ROOT/build/wine64-loader:$PATH" ;;
+  esac
+  export WINELOADER=/usr/lib/wine/wine64
+fi
 
 private_pids=()
 
