@@ -1,11 +1,11 @@
 // Cost of one tick of a shown 158 by 188 sprite window, with the frame unchanged and with a frame change
-// (a new outline of about 150 rectangles each time).
+// (a new outline of about 150 rectangles each time, or the same outline).
+#include "TickSamples.h"
 #include "app/Application.h"
 #include "gui/CyclingSprite.h"
 #include "gui/SequenceSprite.h"
 #include "gui/SpriteWindow.h"
 #include "gui/Timer.h"
-#include "TickSamples.h"
 #include "support/TestEnvironment.h"
 
 using namespace tamba;
@@ -48,5 +48,9 @@ int main() {
     // Alternating frames: a new outline on every tick.
     gui::CyclingSprite alternating(2, 1000, 1000, 0);
     measure("tick, frame changed", alternating);
+
+    // Alternating pictures with one outline, as in a blink: no new region.
+    gui::CyclingSprite blinking(2, 1000, 1010, 0);
+    measure("tick, frame changed, same outline", blinking);
     return 0;
 }

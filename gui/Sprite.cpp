@@ -3,11 +3,13 @@
 #include "gui/SpriteHost.h"
 #include "tamba_util/Exception.h"
 
+#include <cstring>
+
 namespace tamba::gui {
 
 Sprite::Sprite(int count, int firstBitmapId, int firstRegionId)
     : host_(nullptr), frames_(count, firstBitmapId, firstRegionId), currentFrame_(0), frameOffset_(nullptr),
-      placed_(false) {
+      placed_(false), outlineShown_(nullptr), outlineShownSize_(0) {
     if (dc_.handle() == nullptr)
         throw util::Exception("Could not create bitmap dc");
     frames_.load();
@@ -27,6 +29,8 @@ void Sprite::rewind(bool topmost) {
 
 void Sprite::attach(SpriteHost* host, bool topmost) {
     placed_ = false;
+    outlineShown_ = nullptr;
+    outlineShownSize_ = 0;
     host_ = host;
     rewind(topmost);
 }
@@ -66,11 +70,21 @@ void Sprite::selectFrame(int index, bool topmost, const POINT* offset) {
         const BITMAP& frame = frames_.description(index);
         host_->setWindowPos(rect.left, rect.top, frame.bmWidth, frame.bmHeight, topmost);
     }
-    if (changed && frames_.outline(index) != nullptr) {
+    const RGNDATA* outline = frames_.outline(index);
+    const DWORD outlineSize = frames_.outlineSize(index);
+    const bool sameOutline =
+        outlineShown_ != nullptr && outlineSize == outlineShownSize_ &&
+        (outline == outlineShown_ || std::memcmp(outline, outlineShown_, outlineSize) == 0);
+    if (changed && outline != nullptr && !sameOutline) {
         // Without a region (no outline, or data the platform rejects) the window keeps its outline.
-        GdiHandle<HRGN> region(ExtCreateRegion(nullptr, frames_.outlineSize(index), frames_.outline(index)));
-        if (region)
+        GdiHandle<HRGN> region(ExtCreateRegion(nullptr, outlineSize, outline));
+        if (region) {
             host_->setWindowRegion(region);
+            if (!region) {
+                outlineShown_ = outline;
+                outlineShownSize_ = outlineSize;
+            }
+        }
     }
     placed_ = true;
 }

@@ -44,6 +44,10 @@ private:
     int currentFrame_;
     const POINT* frameOffset_; // not owned: a point of the sequence being played
     bool placed_;
+    // The outline the window took last (the frame set's resource data, not owned), so that a frame with
+    // the very same outline (a blink, a glance) costs no new region: under Wine that is most of a change.
+    const RGNDATA* outlineShown_;
+    DWORD outlineShownSize_;
 };
 
 } // namespace tamba::gui

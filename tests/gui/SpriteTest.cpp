@@ -255,6 +255,31 @@ TEST(Sprite, RebuildsTheOutlineOnlyOnAFrameChangeOrTheFirstPlacement) {
     EXPECT_EQ(host.placements, 3);
 }
 
+TEST(Sprite, AFrameWithTheOutlineTheWindowHasCostsNoRegion) {
+    CyclingSprite sprite(3, 560, 560, 0);
+    FakeHost host;
+    sprite.attach(&host, true);
+    EXPECT_EQ(host.regionsOffered, 1);
+    sprite.advance(true); // a new picture, the same outline bytes
+    EXPECT_EQ(sprite.currentFrame(), 1);
+    EXPECT_EQ(host.regionsOffered, 1);
+    sprite.advance(true);
+    EXPECT_EQ(host.regionsOffered, 2);
+    sprite.advance(true); // back to the whole frame, which the window no longer has
+    EXPECT_EQ(host.regionsOffered, 3);
+    RECT box;
+    GetRgnBox(host.lastOffered, &box);
+    EXPECT_EQ(box.right, 32);
+
+    // A window that refused the outline does not have it: the next frame offers it again.
+    CyclingSprite refused(3, 560, 560, 0);
+    FakeHost refusing;
+    refusing.acceptRegions = false;
+    refused.attach(&refusing, true);
+    refused.advance(true);
+    EXPECT_EQ(refusing.regionsOffered, 2);
+}
+
 TEST(Sprite, FrameWithoutOutlineBytesLeavesTheOutlineAlone) {
     CyclingSprite sprite(1, 540, 540, 0);
     FakeHost host;
