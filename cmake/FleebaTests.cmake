@@ -46,7 +46,7 @@ endforeach()
 
 # A bot plays a whole fishing game, as slowly as a person.
 if(TEST e2e.FishingBotTest)
-    set_tests_properties(e2e.FishingBotTest PROPERTIES TIMEOUT 420)
+    set_tests_properties(e2e.FishingBotTest PROPERTIES TIMEOUT 600)
 endif()
 
 # The picture files are checked by the generator's own host-side reader.
