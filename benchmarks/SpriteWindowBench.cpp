@@ -3,6 +3,7 @@
 #include "TickSamples.h"
 #include "app/Application.h"
 #include "gui/CyclingSprite.h"
+#include "gui/FrameSet.h"
 #include "gui/SequenceSprite.h"
 #include "gui/SpriteWindow.h"
 #include "gui/Timer.h"
@@ -32,6 +33,29 @@ void measure(const char* name, gui::Sprite& sprite) {
     }
     samples.print(name);
 }
+// The platform's share of a frame change: the same two outlines handed to a plain window of the same
+// kind in turn, with none of the sprite code.
+void measureBareOutlines() {
+    gui::Timer timer(100000, false);
+    gui::SpriteWindow window("SpriteWindowBench", timer, 300, 200);
+    window.show();
+    SetWindowPos(window.handle(), HWND_TOPMOST, 300, 200, 158, 188, SWP_NOACTIVATE);
+    test::pumpMessages(200);
+    gui::FrameSet outlines(2, 1000, 1000);
+    outlines.load();
+    bench::TickSamples samples(measuredTicks);
+    for (int i = 0; i < warmUpTicks + measuredTicks; ++i) {
+        samples.begin();
+        HRGN region = ExtCreateRegion(nullptr, outlines.outlineSize(i % 2), outlines.outline(i % 2));
+        // The window owns the region once it has taken it.
+        if (SetWindowRgn(window.handle(), region, FALSE) == 0)
+            DeleteObject(region);
+        if (i >= warmUpTicks)
+            samples.end();
+        test::pumpMessages();
+    }
+    samples.print("SetWindowRgn alone, same outlines");
+}
 } // namespace
 
 int main() {
@@ -52,5 +76,7 @@ int main() {
     // Alternating pictures with one outline, as in a blink: no new region.
     gui::CyclingSprite blinking(2, 1000, 1010, 0);
     measure("tick, frame changed, same outline", blinking);
+
+    measureBareOutlines();
     return 0;
 }
