@@ -14,5 +14,6 @@ void BallPainter::paintAt(Canvas& canvas, Point centre, double scale) const {
     canvas.crescent(ball, Ink::dimple.mix(Ink::golfBall, 0.35), -1.8 * scale, -1.8 * scale);
     const Point dimples[] = {{-1.6, -2.4}, {1.4, -2.6}, {-0.2, 0.2}, {2.6, 0.4}, {-2.6, 1.0}, {0.9, 2.8}};
     for (const Point& d : dimples)
-        canvas.fill([&](Canvas& c) { c.ellipse(centre + d * scale, 0.95 * scale, 0.95 * scale); }, Ink::dimple);
+        canvas.fill([&](Canvas& c) { c.ellipse(centre + d * scale, 0.95 * scale, 0.95 * scale); },
+                    Ink::dimple);
 }

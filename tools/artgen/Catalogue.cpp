@@ -1,8 +1,8 @@
 #include "Catalogue.h"
 
+#include "BallPainter.h"
 #include "CharacterPainter.h"
 #include "DiverPainter.h"
-#include "BallPainter.h"
 #include "FishPainter.h"
 #include "GolfInstructionsPainter.h"
 #include "GolfScoreCardPainter.h"
@@ -130,6 +130,7 @@ void Catalogue::addGolfPanels() {
         {109, 362, 316, true, false, [](Canvas& c) { GolfInstructionsPainter().paint(c); }});
     sets_.push_back(instructions);
     Set scores{"golf scores", Quantizer::Dither::Light, {}};
-    scores.pictures.push_back({112, 362, 316, true, false, [](Canvas& c) { GolfScoreCardPainter().paint(c); }});
+    scores.pictures.push_back(
+        {112, 362, 316, true, false, [](Canvas& c) { GolfScoreCardPainter().paint(c); }});
     sets_.push_back(scores);
 }

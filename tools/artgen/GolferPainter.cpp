@@ -12,14 +12,14 @@ namespace {
 constexpr double line = 2.0;
 const Point centre{55, 55};
 // The club head's half length across the shaft and half width along it, outline not included.
-constexpr double headHalfLength = 6.0;
-constexpr double headHalfWidth = 3.0;
+constexpr double headHalfLength = 5.6;
+constexpr double headHalfWidth = 3.1;
 
 const Rect boxes[GolferPainter::aims] = {
-    {101, 60, 119, 78}, {92, 77, 110, 95}, {78, 88, 96, 106}, {54, 94, 72, 112}, {31, 96, 49, 110},
-    {14, 93, 32, 111},  {7, 79, 25, 97},   {0, 55, 18, 73},   {-2, 56, 14, 73},  {1, 12, 19, 30},
-    {13, 3, 31, 21},    {38, -4, 56, 14},  {60, -7, 78, 11},  {76, -2, 94, 16},  {88, 11, 106, 29},
-    {97, 38, 115, 56}};
+    {101, 60, 119, 78}, {92, 77, 110, 95}, {78, 88, 96, 106}, {54, 94, 72, 112},
+    {31, 96, 49, 110},  {14, 93, 32, 111}, {7, 79, 25, 97},   {0, 55, 18, 73},
+    {-2, 56, 14, 73},   {1, 12, 19, 30},   {13, 3, 31, 21},   {38, -4, 56, 14},
+    {60, -7, 78, 11},   {76, -2, 94, 16},  {88, 11, 106, 29}, {97, 38, 115, 56}};
 
 // Axes on the ground: origin, forward and the left of someone facing forward (seen from above).
 struct Axes {
@@ -125,7 +125,7 @@ void paintClub(Canvas& c, Point hands, Point head) {
         k.closePath();
     };
     c.fillOutlined(blade, Ink::clubHead, line, Ink::outline);
-    c.crescent(blade, Ink::clubHead.mix(Ink::outline, 0.3), -1.5, -1.5);
+    c.crescent(blade, Ink::clubHead.mix(Ink::outline, 0.3), -1.2, -1.2);
 }
 
 // The head from above: snout forward, both big eyes on top, crest fanning out at the back.
@@ -189,10 +189,10 @@ Rect GolferPainter::headBox(int aim) {
 
 void GolferPainter::paint(Canvas& c, int aim, int pose) const {
     const Rect box = headBox(aim);
-    // The box's centre, pulled inside the frame far enough for the whole head and its outline.
-    const double margin = headHalfLength + line;
-    const Point spot{std::clamp((box.left + box.right) / 2.0, margin, size - margin),
-                     std::clamp((box.top + box.bottom) / 2.0, margin, size - margin)};
+    // The middle of the part of the box that lies in the frame: where the box reaches past an edge, the
+    // head lies at that edge.
+    auto middle = [](int lo, int hi) { return (std::max(lo, 0) + std::min(hi, size)) / 2.0; };
+    const Point spot{middle(box.left, box.right), middle(box.top, box.bottom)};
     const Point forward = (spot - centre).normalized();
     const Axes ground{centre, forward, forward.perp()};
     const Stance s = stance(pose, Point{(spot - centre).length(), 0});

@@ -8,11 +8,15 @@ void HolePainter::paint(Canvas& canvas) const {
     canvas.crescent(green, Ink::grassShade, -2.5, -2.5);
     canvas.fill([](Canvas& c) { c.ellipse({12, 49.5}, 5, 2.2, -0.15); }, Ink::grass.mix(Ink::foam, 0.45));
 
-    auto cup = [](Canvas& c) { c.ellipse({15.5, 54}, 6.6, 3.9); };
+    auto cup = [](Canvas& c) { c.ellipse({15.5, 54}, 7.6, 4.5); };
     canvas.fillOutlined(cup, Ink::cup, 1.5, Ink::outline);
     // The lit far wall inside the cup.
     canvas.clipped(cup, [&] {
-        canvas.fill([](Canvas& c) { c.ellipse({15.5, 51.2}, 6.2, 2.6); }, Ink::grassShade.mix(Ink::cup, 0.35));
+        canvas.fill(
+            [](Canvas& c) {
+                c.ellipse({15.5, 50.6}, 7.2, 2.1);
+            },
+            Ink::grassShade.mix(Ink::cup, 0.35));
     });
 
     // The pole stands in the middle of the cup.
