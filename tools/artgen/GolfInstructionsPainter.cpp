@@ -1,6 +1,7 @@
 #include "GolfInstructionsPainter.h"
 
 #include "BallPainter.h"
+#include "GolferPainter.h"
 #include "HolePainter.h"
 #include "Ink.h"
 #include "PanelPainter.h"
@@ -16,12 +17,17 @@ void GolfInstructionsPainter::paint(Canvas& canvas) const {
         .drawTitle(canvas, 22, 50, "Golf", Ink::fishHighlight, Ink::crest, 2.5, Ink::outline,
                    TextPainter::Align::Left);
     canvas.save();
-    canvas.translate(226, 6);
+    canvas.translate(258, 6);
     canvas.scale(0.85, 0.85);
     HolePainter().paint(canvas);
     canvas.restore();
-    BallPainter().paintAt(canvas, {138, 44}, 1.1);
-    BallPainter().paintAt(canvas, {190, 56}, 0.8);
+    // Fleeba lining up a shot at the ball, the hole beyond.
+    canvas.save();
+    canvas.translate(112, -6);
+    canvas.scale(0.75, 0.75);
+    GolferPainter().paint(canvas, 15, 0);
+    canvas.restore();
+    BallPainter().paintAt(canvas, {195, 16}, 0.8);
 
     canvas.stroke(
         [](Canvas& c) {

@@ -130,9 +130,9 @@ void paintClub(Canvas& c, Point hands, Point head) {
 
 // The head from above: snout forward, both big eyes on top, crest fanning out at the back.
 void paintHead(Canvas& c, const Axes& h) {
-    orangeSpike(c, h.at(-8, 0), h.dir(-1, 0), 11, 9.5);
-    orangeSpike(c, h.at(-6, 5.5), h.dir(-1, 0.8), 9.5, 8.5);
-    orangeSpike(c, h.at(-6, -5.5), h.dir(-1, -0.8), 9.5, 8.5);
+    orangeSpike(c, h.at(-8, 0), h.dir(-1, 0), 14, 10.5);
+    orangeSpike(c, h.at(-6, 5.5), h.dir(-1, 0.9), 12, 9.5);
+    orangeSpike(c, h.at(-6, -5.5), h.dir(-1, -0.9), 12, 9.5);
     auto skull = [&](Canvas& k) {
         k.smoothClosed({h.at(12.5, 0), h.at(10.8, 4.3), h.at(6, 7.9), h.at(-2.4, 9.6), h.at(-9.6, 7.2),
                         h.at(-12.5, 0), h.at(-9.6, -7.2), h.at(-2.4, -9.6), h.at(6, -7.9), h.at(10.8, -4.3)},
@@ -142,7 +142,7 @@ void paintHead(Canvas& c, const Axes& h) {
     c.crescent(skull, Ink::bodyShade, -3, -3);
     c.crescent(skull, Ink::bodyRim, 1.5, 1.5);
     for (double side : {-1.0, 1.0}) {
-        c.fill([&](Canvas& k) { k.ellipse(h.at(-2, side * 7.6), 2.6, 1.7, h.angle()); }, Ink::cheek);
+        c.fill([&](Canvas& k) { k.ellipse(h.at(-4.5, side * 6.6), 2.2, 2.9, h.angle()); }, Ink::cheek);
         c.fill([&](Canvas& k) { k.ellipse(h.at(10.6, side * 2.1), 0.9, 0.9); }, Ink::outline);
     }
     for (double side : {-1.0, 1.0}) {
@@ -232,9 +232,9 @@ void GolferPainter::paint(Canvas& c, int aim, int pose) const {
         paintHead(c, head);
         return;
     }
-    // The left flipper held flat over the brow: the arm passes under the head, the paddle lies on top.
-    const Point brow = head.at(9, 3);
+    // The left flipper raised to the brow on the target side, the paddle shading that eye.
+    const Point brow = head.at(5, 8);
     arm(c, leftShoulder, brow, false);
     paintHead(c, head);
-    paddle(c, head.at(10, 1.5), head.angle() + M_PI / 2 + 0.25, false);
+    paddle(c, head.at(6.5, 6.5), head.angle() + 0.5, false);
 }
