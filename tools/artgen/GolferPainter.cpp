@@ -53,7 +53,7 @@ Stance stance(int pose, Point ball) {
     case 1: // club raised back over the right shoulder, eyes on the ball
         return {-0.45, 0, 0, {8, -17}, {-14, -40}};
     case 2: // just after the hit, the club swung through towards the target
-        return {0.35, 0.25, 0, {19, 13}, {26, 42}, false, true};
+        return {0.35, 0.25, 0, {19, 13}, {24, 39}, false, true};
     case 3: // the finish, club wrapped round behind the left shoulder, head turning after the ball
         return {0.8, 1.25, 1, {3, 18}, {-26, 30}};
     case 4: // watching the ball, a flipper shading the eyes, the club resting in the other
@@ -160,7 +160,7 @@ void paintSwish(Canvas& c, const Axes& g, const Stance& s) {
     // Two thick light arcs trailing the club head back towards where the ball was.
     const double a1 = std::atan2(s.club.y, s.club.x) - 0.3;
     for (int k = 0; k < 2; ++k) {
-        const double r = 38 + 7 * k;
+        const double r = 35 + 6.5 * k;
         auto arc = [&](Canvas& p) {
             const int steps = 12;
             for (int i = 0; i <= steps; ++i) {
