@@ -57,8 +57,8 @@ TEST(OptionsPanel, ControlsSitOnTheDialogsOwnBlue) {
                 ASSERT_EQ(options.rgb(x, y), 0x000080u) << "at " << x << ", " << y;
 }
 
-TEST(FishingPanels, CloseMarkLiesInsideItsBox) {
-    for (int n : {107, 110}) {
+TEST(GamePanels, CloseMarkLiesInsideItsBox) {
+    for (int n : {107, 109, 110, 112}) {
         SCOPED_TRACE(n);
         BmpFile b = picture(n);
         EXPECT_GT(stats(b, 342, 12, 351, 21).brightest, 200) << "a light mark in the box";
@@ -70,13 +70,16 @@ TEST(FishingPanels, CloseMarkLiesInsideItsBox) {
     }
 }
 
-TEST(FishingPanels, PlayButtonFillsItsBox) {
-    BmpFile b = picture(107);
-    // The button is orange and bright inside the box, dark panel around it.
-    Stats inside = stats(b, 292, 266, 340, 293);
-    EXPECT_GT(inside.mean, 120);
-    EXPECT_LT(stats(b, 285, 302, 347, 310).mean, 60);
-    EXPECT_LT(stats(b, 349, 259, 357, 300).mean, 60);
+TEST(GamePanels, PlayButtonFillsItsBox) {
+    for (int n : {107, 109}) {
+        SCOPED_TRACE(n);
+        BmpFile b = picture(n);
+        // The button is orange and bright inside the box, dark panel around it.
+        Stats inside = stats(b, 292, 266, 340, 293);
+        EXPECT_GT(inside.mean, 120);
+        EXPECT_LT(stats(b, 285, 302, 347, 310).mean, 60);
+        EXPECT_LT(stats(b, 349, 259, 357, 300).mean, 60);
+    }
 }
 
 TEST(FishingPanels, ScoreRowsAreLightForNavyText) {
@@ -90,4 +93,26 @@ TEST(FishingPanels, ScoreRowsAreLightForNavyText) {
         for (int x = 39; x < 330; ++x)
             darkest = std::min(darkest, luminance(b.rgb(x, y)));
     EXPECT_GT(darkest, 120);
+}
+
+TEST(GolfPanels, ScoreRowsAreLightForNavyTextAndNumbered) {
+    BmpFile b = picture(112);
+    const int first = 118, step = 15, rows = 9;
+    // The program writes "4 shots" from x 90 on each row.
+    Stats written = stats(b, 88, first, 330, first + step * rows);
+    EXPECT_GT(written.mean, 200);
+    double darkest = 255;
+    for (int y = first; y < first + step * rows; ++y)
+        for (int x = 88; x < 330; ++x)
+            darkest = std::min(darkest, luminance(b.rgb(x, y)));
+    EXPECT_GT(darkest, 120);
+    // Each row carries its own hole number, dark on the light card, in the column at x 42.
+    for (int i = 0; i < rows; ++i) {
+        SCOPED_TRACE(i + 1);
+        int ink = 0;
+        for (int y = first + step * i; y < first + step * (i + 1); ++y)
+            for (int x = 40; x < 54; ++x)
+                ink += luminance(b.rgb(x, y)) < 150;
+        EXPECT_GE(ink, 8);
+    }
 }

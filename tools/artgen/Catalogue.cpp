@@ -1,8 +1,13 @@
 #include "Catalogue.h"
 
+#include "BallPainter.h"
 #include "CharacterPainter.h"
 #include "DiverPainter.h"
 #include "FishPainter.h"
+#include "GolfInstructionsPainter.h"
+#include "GolfScoreCardPainter.h"
+#include "GolferPainter.h"
+#include "HolePainter.h"
 #include "InstructionsPainter.h"
 #include "IslandPainter.h"
 #include "OptionsPainter.h"
@@ -26,6 +31,9 @@ Catalogue::Catalogue() {
     addSplash();
     addFish();
     addDiver();
+    addGolfPanels();
+    addGolfCourse();
+    addGolfer();
 }
 
 void Catalogue::addIdle() {
@@ -91,5 +99,38 @@ void Catalogue::addFishingPanels() {
     sets_.push_back(instructions);
     Set scores{"fishing scores", Quantizer::Dither::Light, {}};
     scores.pictures.push_back({110, 362, 316, true, false, [](Canvas& c) { ScoreBoardPainter().paint(c); }});
+    sets_.push_back(scores);
+}
+
+void Catalogue::addGolfer() {
+    // One set for all sixteen aims, so turning the golfer never changes its colours.
+    Set set{"golfer", Quantizer::Dither::None, {}};
+    const int n = GolferPainter::size;
+    for (int aim = 0; aim < GolferPainter::aims; ++aim)
+        for (int pose = 0; pose < GolferPainter::poses; ++pose)
+            set.pictures.push_back({GolferPainter::picture(aim, pose), n, n, true, true,
+                                    [=](Canvas& c) { GolferPainter().paint(c, aim, pose); }});
+    sets_.push_back(set);
+}
+
+void Catalogue::addGolfCourse() {
+    Set hole{"hole", Quantizer::Dither::None, {}};
+    hole.pictures.push_back({700, HolePainter::width, HolePainter::height, true, true,
+                             [](Canvas& c) { HolePainter().paint(c); }});
+    sets_.push_back(hole);
+    Set ball{"ball", Quantizer::Dither::None, {}};
+    ball.pictures.push_back(
+        {701, BallPainter::size, BallPainter::size, true, true, [](Canvas& c) { BallPainter().paint(c); }});
+    sets_.push_back(ball);
+}
+
+void Catalogue::addGolfPanels() {
+    Set instructions{"golf instructions", Quantizer::Dither::Light, {}};
+    instructions.pictures.push_back(
+        {109, 362, 316, true, false, [](Canvas& c) { GolfInstructionsPainter().paint(c); }});
+    sets_.push_back(instructions);
+    Set scores{"golf scores", Quantizer::Dither::Light, {}};
+    scores.pictures.push_back(
+        {112, 362, 316, true, false, [](Canvas& c) { GolfScoreCardPainter().paint(c); }});
     sets_.push_back(scores);
 }

@@ -38,6 +38,9 @@ private:
     void addDiver();
     void addIsland();
     void addFishingPanels();
+    void addGolfer();
+    void addGolfCourse();
+    void addGolfPanels();
 
     std::vector<Set> sets_;
 };

@@ -45,6 +45,15 @@ struct Ink {
     static constexpr Color palmLeaf = Color::hex(0x5CC04C);
     static constexpr Color palmTrunk = Color::hex(0xB97B45);
 
+    static constexpr Color clubHead = Color::hex(0xAEBAC6);
+    static constexpr Color clubShaft = Color::hex(0xD5DEE6);
+    static constexpr Color clubGrip = Color::hex(0xE0524A);
+    static constexpr Color grass = Color::hex(0x7ED35F);
+    static constexpr Color grassShade = Color::hex(0x4FA843);
+    static constexpr Color cup = Color::hex(0x0A1F14);
+    static constexpr Color golfBall = Color::hex(0xFFFFFF);
+    static constexpr Color dimple = Color::hex(0xC8D6E0);
+
     static constexpr Color bubble = Color::hex(0xC9F1FF);
 
     static constexpr Color panelTop = Color::hex(0x0E2C5A);
