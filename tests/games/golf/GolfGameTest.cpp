@@ -257,3 +257,16 @@ TEST_F(GolfGameTest, StopHidesEverythingAndAGameStoppedMidSwingStartsFacingItsAi
     EXPECT_EQ(golfer().sprite(), &golfer().aimSprite(1));
     EXPECT_TRUE(IsWindowVisible(golfer().handle()));
 }
+
+TEST_F(GolfGameTest, AClosedCardStopsNoBallAndStillTakesTheResults) {
+    RECT card;
+    game.scoreCard()->windowRect(card);
+    game.scoreCard()->close(true);
+    ball().moveTo(card.right, 100);
+    ball().launch(7, 0);
+    tick();
+    EXPECT_EQ(topLeft(ball()).x, card.right - 20);
+    settle();
+    game.ballHoled();
+    EXPECT_EQ(game.scoreCard()->lineCount(), 1u);
+}
