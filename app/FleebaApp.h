@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/PopupMenu.h"
 #include "games/fishing/FishingGame.h"
+#include "games/golf/GolfGame.h"
 #include "gui/Timer.h"
 
 namespace tamba::app {
@@ -38,6 +39,7 @@ public:
     FleebaSplashScreen& splashScreen() { return splash_; }
     FleebaWindow& characterWindow() { return character_; }
     games::FishingGame& fishingGame() { return fishing_; }
+    games::GolfGame& golfGame() { return golf_; }
 
     bool playSounds = true;
     bool onTop = true;
@@ -47,6 +49,7 @@ private:
     gui::Timer timer_;
     FleebaSplashScreen splash_;
     games::FishingGame fishing_;
+    games::GolfGame golf_;
     FleebaWindow character_;
     PopupMenu menu_;
     Game* current_ = nullptr; // not owned: one of the members above

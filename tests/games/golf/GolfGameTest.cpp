@@ -1,0 +1,272 @@
+#include "games/golf/GolfGame.h"
+#include "app/Application.h"
+#include "games/ScoreCard.h"
+#include "gui/Timer.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using tamba::games::GolfBallWindow;
+using tamba::games::GolfGame;
+using Golfer = tamba::games::GolfFleebaWindow;
+using Ints = std::vector<int>;
+using tamba::gui::Timer;
+
+namespace {
+
+POINT topLeft(const tamba::gui::Window& window) {
+    RECT rect;
+    window.windowRect(rect);
+    return POINT{rect.left, rect.top};
+}
+
+// A started game without the instructions dialog; only the ticks made by hand happen. The hole waits in
+// the bottom-right corner, away from every path a test sends the ball on.
+class GolfGameTest : public testing::Test {
+protected:
+    GolfGameTest() : timer(100, false), game(timer, nullptr) {
+        game.setShowInstructions([this] { ++instructionsShown; });
+        game.start();
+        game.hole().moveTo(screen.right - 80, screen.bottom - 80);
+    }
+
+    Golfer& golfer() { return game.golfer(); }
+    GolfBallWindow& ball() { return game.ball(); }
+    void key(UINT message, WPARAM key, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            SendMessageA(golfer().handle(), message, key, 0);
+    }
+    void tick(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            timer.tick();
+    }
+    // The ball's top-left corner on the current aim's club head, shifted left by some pixels.
+    void ballAtClub(int shiftLeft = 0) {
+        const POINT at = topLeft(golfer());
+        const RECT& club = Golfer::clubHeads[golfer().aim()];
+        ball().moveTo(at.x + club.left - shiftLeft, at.y + club.top);
+    }
+    // One press of Up and its release; returns once the ball is struck.
+    void stroke() {
+        ballAtClub();
+        key(WM_KEYDOWN, VK_UP);
+        key(WM_KEYUP, VK_UP);
+        for (int i = 0; i < 20 && golfer().state() != Golfer::followingThrough; ++i)
+            tick();
+    }
+    void settle() {
+        for (int i = 0; i < 100 && (ball().flying() || golfer().state() != Golfer::idle); ++i)
+            tick();
+    }
+
+    const RECT& screen = tamba::app::Application::current()->desktopRect();
+    int instructionsShown = 0;
+    Timer timer;
+    GolfGame game;
+};
+
+} // namespace
+
+TEST_F(GolfGameTest, LeftAndRightTurnThroughSixteenAimsEachWithItsOwnPictures) {
+    key(WM_KEYDOWN, VK_LEFT);
+    EXPECT_EQ(golfer().aim(), 15);
+    EXPECT_EQ(golfer().sprite(), &golfer().aimSprite(15));
+    key(WM_KEYDOWN, VK_RIGHT, 17);
+    EXPECT_EQ(golfer().aim(), 0);
+    EXPECT_EQ(golfer().sprite(), &golfer().aimSprite(0));
+    EXPECT_EQ(golfer().aimSprite(0).frameSet().firstBitmapId(), 961);
+    EXPECT_EQ(golfer().aimSprite(1).frameSet().firstBitmapId(), 811);
+    EXPECT_EQ(golfer().aimSprite(15).frameSet().firstBitmapId(), 951);
+}
+
+TEST_F(GolfGameTest, UpWindsOnlyWithTheClubOnTheBallAndEachFullTurnAddsOneToThePower) {
+    ballAtClub(16); // the ball's right edge on the club head's left edge: no overlap
+    key(WM_KEYDOWN, VK_UP, 3);
+    key(WM_KEYUP, VK_UP);
+    tick(3);
+    EXPECT_EQ(golfer().state(), Golfer::idle);
+    EXPECT_EQ(golfer().club(), 0);
+
+    const int presses[] = {1, 15, 16, 33};
+    const int power[] = {0, 0, 1, 2};
+    for (int i = 0; i < 4; ++i) {
+        game.start();
+        ballAtClub(15);
+        key(WM_KEYDOWN, VK_UP, presses[i]);
+        EXPECT_EQ(golfer().state(), Golfer::windingUp);
+        EXPECT_EQ(golfer().club(), presses[i] % 16) << "the first press already turns the club";
+        EXPECT_EQ(golfer().power(), power[i]) << presses[i];
+        EXPECT_EQ(golfer().unwindCount(), power[i]) << presses[i];
+    }
+}
+
+TEST_F(GolfGameTest, ReleaseUnwindsOneStepPerTickThenSwingsStrikesAndWatches) {
+    ballAtClub();
+    key(WM_KEYDOWN, VK_UP, 16);
+    key(WM_KEYUP, VK_UP);
+    Ints clubs;
+    for (; golfer().state() == Golfer::unwinding && clubs.size() < 40; clubs.push_back(golfer().club()))
+        tick();
+    EXPECT_EQ(clubs, (Ints{15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0}));
+    ASSERT_EQ(golfer().state(), Golfer::swinging);
+    tick(5);
+    EXPECT_FALSE(ball().flying());
+    tick();
+    EXPECT_TRUE(ball().flying());
+    EXPECT_EQ(ball().speed(), 40);
+    EXPECT_EQ(golfer().shots(), 1);
+    tick(6);
+    EXPECT_EQ(golfer().state(), Golfer::watching);
+    tick(15);
+    EXPECT_EQ(golfer().state(), Golfer::idle);
+}
+
+TEST_F(GolfGameTest, TheBallFliesFourDirectionsBackFromTheAim) {
+    const int aims[] = {0, 3, 4};
+    const int directions[] = {12, 15, 0};
+    for (int i = 0; i < 3; ++i) {
+        while (golfer().aim() != aims[i])
+            key(WM_KEYDOWN, VK_RIGHT);
+        stroke();
+        EXPECT_EQ(ball().direction(), directions[i]) << aims[i];
+        settle();
+    }
+}
+
+TEST_F(GolfGameTest, LaunchSpeedFollowsThePowerAndSlowsByOnePointOneATick) {
+    RECT card;
+    game.scoreCard()->windowRect(card);
+    Ints speeds;
+    for (int power = 0; power <= 6; ++power) {
+        ball().moveTo(card.right, 100);
+        ball().launch(7, power);
+        ball().launch(3, 9); // ignored while flying
+        speeds.push_back(ball().speed());
+        tick();
+        EXPECT_FALSE(ball().flying()) << "next to the card: stopped dead";
+        EXPECT_EQ(topLeft(ball()).x, card.right);
+    }
+    EXPECT_EQ(speeds, (Ints{20, 40, 60, 80, 100, 120, 120}));
+
+    ball().moveTo(100, 600);
+    ball().launch(15, 0);
+    Ints moves;
+    for (int x = 100; ball().flying() && moves.size() < 40; x = topLeft(ball()).x) {
+        tick();
+        moves.push_back(topLeft(ball()).x - x);
+    }
+    EXPECT_EQ(moves, (Ints{20, 18, 16, 14, 12, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+    ball().launch(15, 5);
+    for (speeds.clear(); ball().flying() && speeds.size() < 60; tick())
+        speeds.push_back(ball().speed());
+    EXPECT_EQ(speeds, (Ints{120, 109, 99, 89, 80, 72, 65, 59, 53, 48, 43, 39, 35, 31, 28, 25,
+                            22,  19,  17, 15, 13, 11, 9,  8,  7,  6,  5,  4,  3,  2,  1,  0}));
+    EXPECT_EQ(GolfBallWindow::slowedDown(110), 99);
+}
+
+TEST_F(GolfGameTest, TheBallWrapsRoundTenPixelsInsideTheScreen) {
+    const RECT& s = screen;
+    const POINT from[] = {{s.left + 15, 500}, {s.right - 15, 500}, {500, s.bottom - 15}, {500, s.top + 15}};
+    const int directions[] = {7, 15, 3, 11};
+    const POINT to[] = {{s.right - 10, 500}, {s.left + 10, 500}, {500, s.top + 10}, {500, s.bottom - 10}};
+    for (int i = 0; i < 4; ++i) {
+        ball().moveTo(from[i].x, from[i].y);
+        ball().launch(directions[i], 0);
+        tick();
+        EXPECT_EQ(topLeft(ball()).x, to[i].x) << i;
+        EXPECT_EQ(topLeft(ball()).y, to[i].y) << i;
+        settle();
+    }
+}
+
+TEST_F(GolfGameTest, TheCupCatchesTheBallOnlyOnceItsSpeedIsBelowForty) {
+    // At speed 60 the ball is 163 pixels on after three ticks (speed then 44), 207 after the fourth (39).
+    for (const int cupAt : {163, 207}) {
+        ball().moveTo(100, 500);
+        game.hole().moveTo(100 + cupAt, 500 - tamba::games::GolfHoleWindow::cup.top);
+        ball().launch(15, 2);
+        tick(3);
+        EXPECT_EQ(game.resultCount(), 0u) << cupAt;
+        tick();
+        settle();
+        EXPECT_EQ(game.resultCount(), cupAt == 207 ? 1u : 0u) << cupAt;
+    }
+}
+
+TEST_F(GolfGameTest, NineHolesAreScoredInShotsAndThenNoKeyActsUntilANewGame) {
+    key(WM_KEYDOWN, VK_RIGHT, 3); // shoots straight right
+    stroke();
+    settle();
+    for (unsigned hole = 0; hole < GolfGame::holeCount; ++hole) {
+        ballAtClub();
+        const POINT at = topLeft(ball());
+        game.hole().moveTo(at.x + 60, at.y - 33);
+        stroke();
+        for (int i = 0; i < 20 && game.resultCount() == hole; ++i)
+            tick();
+        ASSERT_EQ(game.resultCount(), hole + 1);
+        EXPECT_STREQ(game.scoreCard()->line(hole).c_str(), hole == 0 ? "2" : "1");
+        EXPECT_EQ(golfer().state(), Golfer::idle) << "reset during the follow-through";
+        EXPECT_TRUE(hole + 1 == GolfGame::holeCount || topLeft(game.hole()).x != at.x + 60) << "placed anew";
+    }
+    EXPECT_FALSE(IsWindowVisible(ball().handle()));
+    key(WM_KEYDOWN, VK_LEFT);
+    ballAtClub();
+    key(WM_KEYDOWN, VK_UP);
+    EXPECT_EQ(golfer().aim(), 3);
+    EXPECT_EQ(golfer().state(), Golfer::idle);
+
+    game.start();
+    EXPECT_EQ(instructionsShown, 2);
+    EXPECT_EQ(game.scoreCard()->lineCount(), 0u);
+    EXPECT_TRUE(IsWindowVisible(ball().handle()));
+    key(WM_KEYDOWN, VK_LEFT);
+    EXPECT_EQ(golfer().aim(), 2);
+}
+
+TEST_F(GolfGameTest, TheCourseIsNeverPlacedAboveAndLeftOfTheCardsCorner) {
+    for (int round = 0; round < 50; ++round) {
+        game.start();
+        EXPECT_EQ(topLeft(golfer()).x, (screen.right - 110) / 2);
+        EXPECT_EQ(topLeft(golfer()).y, (screen.bottom - 110) / 2);
+        RECT card;
+        game.scoreCard()->windowRect(card);
+        const tamba::gui::Window* windows[] = {&game.hole(), &ball()};
+        const SIZE sizes[] = {{53, 65}, {16, 16}};
+        for (int i = 0; i < 2; ++i) {
+            const POINT at = topLeft(*windows[i]);
+            EXPECT_TRUE(at.x >= card.right || at.y >= card.bottom) << at.x << "," << at.y;
+            EXPECT_TRUE(at.x >= 110 && at.x < screen.right - 110 - sizes[i].cx) << at.x;
+            EXPECT_TRUE(at.y >= 110 && at.y < screen.bottom - 110 - sizes[i].cy) << at.y;
+        }
+    }
+}
+
+TEST_F(GolfGameTest, StopHidesEverythingAndAGameStoppedMidSwingStartsFacingItsAim) {
+    key(WM_KEYDOWN, VK_RIGHT);
+    ballAtClub();
+    key(WM_KEYDOWN, VK_UP, 5);
+    game.stop();
+    EXPECT_EQ(game.scoreCard(), nullptr);
+    for (HWND window : {golfer().handle(), ball().handle(), game.hole().handle()})
+        EXPECT_FALSE(IsWindowVisible(window));
+
+    game.start();
+    EXPECT_EQ(golfer().state(), Golfer::idle);
+    EXPECT_EQ(golfer().club(), 1);
+    EXPECT_EQ(golfer().sprite(), &golfer().aimSprite(1));
+    EXPECT_TRUE(IsWindowVisible(golfer().handle()));
+}
+
+TEST_F(GolfGameTest, AClosedCardStopsNoBallAndStillTakesTheResults) {
+    RECT card;
+    game.scoreCard()->windowRect(card);
+    game.scoreCard()->close(true);
+    ball().moveTo(card.right, 100);
+    ball().launch(7, 0);
+    tick();
+    EXPECT_EQ(topLeft(ball()).x, card.right - 20);
+    settle();
+    game.ballHoled();
+    EXPECT_EQ(game.scoreCard()->lineCount(), 1u);
+}
