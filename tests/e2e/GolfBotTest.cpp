@@ -1,0 +1,221 @@
+// A small bot plays golf on the real program with the mouse and the keyboard, as a person would: it drags
+// the golfer up to the ball, clicks it, turns it with Left and Right, winds up with Up held down and lets
+// go, until the ball drops into the cup; the card then shows the strokes on its first line.
+#include "games/ScoreCard.h"
+#include "games/golf/GolfBallWindow.h"
+#include "games/golf/GolfFleebaWindow.h"
+#include "support/DebuggedProcess.h"
+#include "support/PixelCanvas.h"
+#include "support/RealInput.h"
+#include "support/TestEnvironment.h"
+
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+using tamba::games::GolfBallWindow;
+using tamba::games::GolfFleebaWindow;
+using tamba::test::DebuggedProcess;
+using tamba::test::pointInOutline;
+using tamba::test::pumpUntil;
+using tamba::test::RealInput;
+using tamba::test::rectOf;
+using tamba::test::visibleMenu;
+using tamba::test::waitForWindow;
+
+namespace {
+
+constexpr int ballSize = 16;
+const RECT cupInHole = {0, 33, 29, 65};
+
+struct Shot {
+    int direction = 0;
+    int power = 0;
+    bool sinks = false;
+    double miss = 1e9; // how far from the cup's middle the ball comes to rest
+};
+
+// Where a shot would take the ball, worked out the way the ball moves (without the screen's edges or the
+// card), so that the bot can choose one. A bot that aims roughly still gets there in a few more strokes.
+Shot plan(const RECT& ball, const RECT& cup, int direction, int power) {
+    Shot shot;
+    shot.direction = direction;
+    shot.power = power;
+    const POINT v = GolfBallWindow::directions[direction];
+    int x = ball.left, y = ball.top;
+    int speed = (power + 1 < 6 ? power + 1 : 6) * 20;
+    for (int step = 0; step < 200; ++step) {
+        x += v.x * speed / 100;
+        y += v.y * speed / 100;
+        const bool stopped = speed <= 0;
+        if (!stopped)
+            speed = static_cast<int>(speed / static_cast<double>(1.1f));
+        if (speed < 40) {
+            const RECT at = {x, y, x + ballSize, y + ballSize};
+            RECT overlap;
+            if (IntersectRect(&overlap, &at, &cup)) {
+                shot.sinks = true;
+                shot.miss = 0;
+                return shot;
+            }
+        }
+        if (stopped)
+            break;
+    }
+    shot.miss = std::hypot(x + ballSize / 2.0 - (cup.left + cup.right) / 2.0,
+                           y + ballSize / 2.0 - (cup.top + cup.bottom) / 2.0);
+    return shot;
+}
+
+Shot bestShot(const RECT& ball, const RECT& cup) {
+    Shot best;
+    for (int direction = 0; direction < GolfBallWindow::directionCount; ++direction)
+        for (int power = 0; power <= 5; ++power) {
+            const Shot shot = plan(ball, cup, direction, power);
+            if ((shot.sinks && !best.sinks) || (shot.sinks == best.sinks && shot.miss < best.miss))
+                best = shot;
+        }
+    return best;
+}
+
+// Drags the golfer by exactly (dx, dy): the first move after the press only takes hold.
+void dragBy(HWND golfer, int dx, int dy) {
+    POINT grip;
+    if (!pointInOutline(golfer, grip))
+        return;
+    RealInput::moveTo(grip.x, grip.y);
+    RealInput::press();
+    RealInput::settle(80);
+    RealInput::moveTo(grip.x + 1, grip.y);
+    RealInput::settle(80);
+    RealInput::moveTo(grip.x + 1 + dx, grip.y + dy);
+    RealInput::settle(150);
+    RealInput::release();
+    RealInput::settle(150);
+}
+
+// Navy ink in the card's shots column on the first line.
+int firstLineInk() {
+    tamba::test::PixelCanvas shown(362, 316, RGB(1, 2, 3));
+    HDC screen = GetDC(nullptr);
+    BitBlt(shown.dc(), 0, 0, 362, 316, screen, 0, 0, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    int ink = 0;
+    for (int y = 116; y < 131; ++y)
+        for (int x = 86; x < 300; ++x)
+            if (shown.at(x, y) == tamba::games::ScoreCard::textColour)
+                ++ink;
+    return ink;
+}
+
+bool sameRect(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+
+} // namespace
+
+TEST(GolfBot, SinksAHoleWithRealInput) {
+    DebuggedProcess program("\"" + tamba::test::programPath() + "\"");
+    ASSERT_TRUE(program.started());
+    HWND character = waitForWindow("FleebaWindow", 20000);
+    ASSERT_NE(character, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(character) != FALSE; }, 15000));
+    pumpUntil([&] { return rectOf(character).left == 470; }, 2000);
+
+    // Games > Golf Game, then the instructions' play button.
+    POINT on;
+    ASSERT_TRUE(pointInOutline(character, on));
+    RealInput::rightClick(on.x, on.y);
+    ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000));
+    RealInput::key('G');
+    RealInput::key(VK_DOWN);
+    RealInput::key(VK_DOWN);
+    RealInput::key(VK_RETURN);
+    HWND instructions = nullptr;
+    ASSERT_TRUE(pumpUntil(
+        [&] {
+            instructions = FindWindowA("#32770", nullptr);
+            return instructions != nullptr && IsWindowVisible(instructions);
+        },
+        5000));
+    const RECT dialog = rectOf(instructions);
+    RealInput::click(dialog.left + 316, dialog.top + 280);
+
+    HWND golfer = FindWindowA("TambaGuiCustomWindow", "GolfFleebaWindow");
+    HWND ball = FindWindowA("TambaGuiCustomWindow", "GolfBallWindow");
+    HWND hole = FindWindowA("TambaGuiCustomWindow", "GolfHoleWindow");
+    ASSERT_NE(golfer, nullptr);
+    ASSERT_NE(ball, nullptr);
+    ASSERT_NE(hole, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(golfer) && IsWindowVisible(ball); }, 5000));
+    EXPECT_FALSE(IsWindowVisible(character));
+    RealInput::settle(500);
+    const int inkBefore = firstLineInk();
+    const RECT firstHole = rectOf(hole);
+
+    int aim = 0; // a new golfer faces aim 0
+    int strokes = 0;
+    bool sunk = false;
+    while (!sunk && strokes < 12) {
+        const RECT ballAt = rectOf(ball);
+        RECT cup = cupInHole;
+        OffsetRect(&cup, firstHole.left, firstHole.top);
+        const Shot shot = bestShot(ballAt, cup);
+        const int wanted = (shot.direction + 4) % GolfFleebaWindow::aimCount;
+
+        // Turn first (the window keeps its place), then bring the club head of that aim onto the ball.
+        // A click gives the golfer the keyboard.
+        dragBy(golfer, 0, 0);
+        while (aim != wanted) {
+            RealInput::key(VK_RIGHT);
+            aim = (aim + 1) % GolfFleebaWindow::aimCount;
+        }
+        const RECT head = GolfFleebaWindow::clubHeads[aim];
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            const RECT g = rectOf(golfer);
+            const int dx = (ballAt.left + ballSize / 2) - (g.left + (head.left + head.right) / 2);
+            const int dy = (ballAt.top + ballSize / 2) - (g.top + (head.top + head.bottom) / 2);
+            if (std::abs(dx) <= 2 && std::abs(dy) <= 2)
+                break;
+            dragBy(golfer, dx, dy);
+        }
+
+        // Up held: every key-down turns the club one step; a full turn is one more power.
+        RealInput::keyDown(VK_UP);
+        for (int i = 0; i < 16 * shot.power; ++i)
+            RealInput::keyDown(VK_UP);
+        RealInput::keyUp(VK_UP);
+        ++strokes;
+
+        // The unwinding, the swing and the ball's run, until it lies still or the hole moves on.
+        const bool launched =
+            pumpUntil([&] { return !sameRect(rectOf(ball), ballAt); }, 16 * shot.power * 100 + 4000);
+        EXPECT_TRUE(launched) << "stroke " << strokes << " did not move the ball";
+        RECT last = rectOf(ball);
+        DWORD stillSince = GetTickCount();
+        while (GetTickCount() - stillSince < 1200) {
+            RealInput::settle(100);
+            const RECT now = rectOf(ball);
+            if (!sameRect(now, last)) {
+                last = now;
+                stillSince = GetTickCount();
+            }
+        }
+        RealInput::settle(2200); // follow-through and watching end before the next stroke
+        sunk = !sameRect(rectOf(hole), firstHole);
+    }
+    std::printf("The bot sank the first hole in %d strokes\n", strokes);
+    ASSERT_TRUE(sunk) << "the ball never dropped in";
+
+    // The course is placed anew clear of the card, and the card shows the strokes on its first line.
+    RECT card = {0, 0, 0, 0};
+    if (HWND c = FindWindowA("#32770", nullptr))
+        card = rectOf(c);
+    const RECT next = rectOf(hole);
+    EXPECT_TRUE(next.left >= card.right || next.top >= card.bottom);
+    RealInput::settle(300);
+    EXPECT_GT(firstLineInk(), inkBefore) << "no strokes written on the card";
+
+    PostMessageA(FindWindowA("TambaGuiCustomWindow", "Fleeba"), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.waitForExit(10000), 0u);
+}
