@@ -48,6 +48,10 @@ endforeach()
 if(TEST e2e.FishingBotTest)
     set_tests_properties(e2e.FishingBotTest PROPERTIES TIMEOUT 600)
 endif()
+# Nine holes of golf take about two minutes.
+if(TEST e2e.GolfBotTest)
+    set_tests_properties(e2e.GolfBotTest PROPERTIES TIMEOUT 480)
+endif()
 
 # The picture files are checked by the generator's own host-side reader.
 if(TARGET artgen_host)

@@ -1,6 +1,6 @@
 // A small bot plays golf on the real program with the mouse and the keyboard, as a person would: it drags
 // the golfer up to the ball, clicks it, turns it with Left and Right, winds up with Up held down and lets
-// go, until the ball drops into the cup; the card then shows the strokes on its first line.
+// go, until the ball drops into the cup, for all nine holes; the card then shows the strokes of each.
 #include "games/ScoreCard.h"
 #include "games/golf/GolfBallWindow.h"
 #include "games/golf/GolfFleebaWindow.h"
@@ -94,14 +94,14 @@ void dragBy(HWND golfer, int dx, int dy) {
     RealInput::settle(150);
 }
 
-// Navy ink in the card's shots column on the first line.
-int firstLineInk() {
+// Navy ink in the card's shots column on one line, as the screen shows it.
+int lineInk(int line) {
     tamba::test::PixelCanvas shown(362, 316, RGB(1, 2, 3));
     HDC screen = GetDC(nullptr);
     BitBlt(shown.dc(), 0, 0, 362, 316, screen, 0, 0, SRCCOPY);
     ReleaseDC(nullptr, screen);
     int ink = 0;
-    for (int y = 116; y < 131; ++y)
+    for (int y = 116 + 15 * line; y < 131 + 15 * line; ++y)
         for (int x = 86; x < 300; ++x)
             if (shown.at(x, y) == tamba::games::ScoreCard::textColour)
                 ++ink;
@@ -112,9 +112,74 @@ bool sameRect(const RECT& a, const RECT& b) {
     return EqualRect(&a, &b) != FALSE;
 }
 
+// The bot's side of the game: it keeps track of the golfer's aim, which the screen does not show.
+struct Golfer {
+    HWND golfer;
+    HWND ball;
+    HWND hole;
+    int aim = 0; // a new golfer faces aim 0
+
+    // Strokes until the ball dropped in (the hole moves on, or after the last hole the ball goes), or 0.
+    int playHole() {
+        const RECT holeAt = rectOf(hole);
+        RECT cup = cupInHole;
+        OffsetRect(&cup, holeAt.left, holeAt.top);
+        for (int strokes = 1; strokes <= 12; ++strokes) {
+            stroke(bestShot(rectOf(ball), cup));
+            if (!sameRect(rectOf(hole), holeAt) || !IsWindowVisible(ball))
+                return strokes;
+        }
+        return 0;
+    }
+
+    void stroke(const Shot& shot) {
+        const RECT ballAt = rectOf(ball);
+        const int wanted = (shot.direction + 4) % GolfFleebaWindow::aimCount;
+        // A click gives the golfer the keyboard; turning keeps the window in its place.
+        dragBy(golfer, 0, 0);
+        while (aim != wanted) {
+            RealInput::key(VK_RIGHT);
+            aim = (aim + 1) % GolfFleebaWindow::aimCount;
+        }
+        // The club head of that aim onto the ball.
+        const RECT head = GolfFleebaWindow::clubHeads[aim];
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            const RECT g = rectOf(golfer);
+            const int dx = (ballAt.left + ballSize / 2) - (g.left + (head.left + head.right) / 2);
+            const int dy = (ballAt.top + ballSize / 2) - (g.top + (head.top + head.bottom) / 2);
+            if (std::abs(dx) <= 2 && std::abs(dy) <= 2)
+                break;
+            dragBy(golfer, dx, dy);
+        }
+
+        // Up held: every key-down turns the club one step; a full turn is one more power.
+        RealInput::keyDown(VK_UP);
+        for (int i = 0; i < 16 * shot.power; ++i)
+            RealInput::keyDown(VK_UP);
+        RealInput::keyUp(VK_UP);
+
+        // The unwinding, the swing and the ball's run, until it lies still.
+        const DWORD unwinding = 16 * shot.power * 100 + 4000;
+        EXPECT_TRUE(
+            pumpUntil([&] { return !sameRect(rectOf(ball), ballAt) || !IsWindowVisible(ball); }, unwinding))
+            << "the stroke did not move the ball";
+        RECT last = rectOf(ball);
+        DWORD stillSince = GetTickCount();
+        while (GetTickCount() - stillSince < 1200) {
+            RealInput::settle(100);
+            const RECT now = rectOf(ball);
+            if (!sameRect(now, last)) {
+                last = now;
+                stillSince = GetTickCount();
+            }
+        }
+        RealInput::settle(2200); // follow-through and watching end before the next stroke
+    }
+};
+
 } // namespace
 
-TEST(GolfBot, SinksAHoleWithRealInput) {
+TEST(GolfBot, PlaysNineHolesWithRealInput) {
     DebuggedProcess program("\"" + tamba::test::programPath() + "\"");
     ASSERT_TRUE(program.started());
     HWND character = waitForWindow("FleebaWindow", 20000);
@@ -150,71 +215,31 @@ TEST(GolfBot, SinksAHoleWithRealInput) {
     ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(golfer) && IsWindowVisible(ball); }, 5000));
     EXPECT_FALSE(IsWindowVisible(character));
     RealInput::settle(500);
-    const int inkBefore = firstLineInk();
-    const RECT firstHole = rectOf(hole);
+    int inkBefore[9];
+    for (int line = 0; line < 9; ++line)
+        inkBefore[line] = lineInk(line);
 
-    int aim = 0; // a new golfer faces aim 0
-    int strokes = 0;
-    bool sunk = false;
-    while (!sunk && strokes < 12) {
-        const RECT ballAt = rectOf(ball);
-        RECT cup = cupInHole;
-        OffsetRect(&cup, firstHole.left, firstHole.top);
-        const Shot shot = bestShot(ballAt, cup);
-        const int wanted = (shot.direction + 4) % GolfFleebaWindow::aimCount;
-
-        // Turn first (the window keeps its place), then bring the club head of that aim onto the ball.
-        // A click gives the golfer the keyboard.
-        dragBy(golfer, 0, 0);
-        while (aim != wanted) {
-            RealInput::key(VK_RIGHT);
-            aim = (aim + 1) % GolfFleebaWindow::aimCount;
+    Golfer bot{golfer, ball, hole};
+    int total = 0;
+    for (int n = 1; n <= 9; ++n) {
+        const RECT holeAt = rectOf(hole);
+        const int strokes = bot.playHole();
+        ASSERT_GT(strokes, 0) << "hole " << n << ": the ball never dropped in";
+        total += strokes;
+        if (n < 9) {
+            // The course is placed anew, clear of the card.
+            const RECT card = rectOf(FindWindowA("#32770", nullptr));
+            const RECT next = rectOf(hole);
+            EXPECT_FALSE(sameRect(next, holeAt));
+            EXPECT_TRUE(next.left >= card.right || next.top >= card.bottom);
         }
-        const RECT head = GolfFleebaWindow::clubHeads[aim];
-        for (int attempt = 0; attempt < 4; ++attempt) {
-            const RECT g = rectOf(golfer);
-            const int dx = (ballAt.left + ballSize / 2) - (g.left + (head.left + head.right) / 2);
-            const int dy = (ballAt.top + ballSize / 2) - (g.top + (head.top + head.bottom) / 2);
-            if (std::abs(dx) <= 2 && std::abs(dy) <= 2)
-                break;
-            dragBy(golfer, dx, dy);
-        }
-
-        // Up held: every key-down turns the club one step; a full turn is one more power.
-        RealInput::keyDown(VK_UP);
-        for (int i = 0; i < 16 * shot.power; ++i)
-            RealInput::keyDown(VK_UP);
-        RealInput::keyUp(VK_UP);
-        ++strokes;
-
-        // The unwinding, the swing and the ball's run, until it lies still or the hole moves on.
-        const bool launched =
-            pumpUntil([&] { return !sameRect(rectOf(ball), ballAt); }, 16 * shot.power * 100 + 4000);
-        EXPECT_TRUE(launched) << "stroke " << strokes << " did not move the ball";
-        RECT last = rectOf(ball);
-        DWORD stillSince = GetTickCount();
-        while (GetTickCount() - stillSince < 1200) {
-            RealInput::settle(100);
-            const RECT now = rectOf(ball);
-            if (!sameRect(now, last)) {
-                last = now;
-                stillSince = GetTickCount();
-            }
-        }
-        RealInput::settle(2200); // follow-through and watching end before the next stroke
-        sunk = !sameRect(rectOf(hole), firstHole);
     }
-    std::printf("The bot sank the first hole in %d strokes\n", strokes);
-    ASSERT_TRUE(sunk) << "the ball never dropped in";
-
-    // The course is placed anew clear of the card, and the card shows the strokes on its first line.
-    RECT card = {0, 0, 0, 0};
-    if (HWND c = FindWindowA("#32770", nullptr))
-        card = rectOf(c);
-    const RECT next = rectOf(hole);
-    EXPECT_TRUE(next.left >= card.right || next.top >= card.bottom);
+    std::printf("The bot played nine holes in %d strokes\n", total);
+    // After the ninth the ball is put away, and every line of the card shows its strokes.
+    EXPECT_FALSE(IsWindowVisible(ball));
     RealInput::settle(300);
-    EXPECT_GT(firstLineInk(), inkBefore) << "no strokes written on the card";
+    for (int line = 0; line < 9; ++line)
+        EXPECT_GT(lineInk(line), inkBefore[line]) << "no strokes on line " << line + 1;
 
     PostMessageA(FindWindowA("TambaGuiCustomWindow", "Fleeba"), WM_CLOSE, 0, 0);
     EXPECT_EQ(program.waitForExit(10000), 0u);
