@@ -4,6 +4,7 @@
 #include "games/ScoreCard.h"
 #include "games/WebAddress.h"
 #include "support/DebuggedProcess.h"
+#include "support/GameLauncher.h"
 #include "support/LinkRecorder.h"
 #include "support/PixelCanvas.h"
 #include "support/RealInput.h"
@@ -15,13 +16,12 @@
 #include <vector>
 
 using tamba::test::DebuggedProcess;
+using tamba::test::GameLauncher;
 using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
 using tamba::test::rectOf;
-using tamba::test::visibleMenu;
 using tamba::test::visibleWindowsOf;
-using tamba::test::waitForWindow;
 using tamba::test::windowTitle;
 
 namespace {
@@ -101,38 +101,19 @@ TEST(FishingBot, PlaysAWholeGame) {
     ASSERT_TRUE(recorder.usable()) << recorder.whyNot();
     DebuggedProcess program("\"" + tamba::test::programPath() + "\"");
     ASSERT_TRUE(program.started());
-    HWND character = waitForWindow("FleebaWindow", 20000);
+    HWND character = GameLauncher::waitForCharacter();
     ASSERT_NE(character, nullptr);
-    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(character) != FALSE; }, 15000));
-    pumpUntil([&] { return rectOf(character).left == 470; }, 2000);
-
-    // Games > Fishing Game from the character's menu.
-    POINT on;
-    ASSERT_TRUE(pointInOutline(character, on));
-    RealInput::rightClick(on.x, on.y);
-    ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000));
-    RealInput::key('G');
-    RealInput::key(VK_DOWN);
-    RealInput::key(VK_RETURN);
-
-    // The instructions: play begins with a click on the play button.
-    HWND instructions = nullptr;
-    ASSERT_TRUE(pumpUntil(
-        [&] {
-            instructions = FindWindowA("#32770", nullptr);
-            return instructions != nullptr && IsWindowVisible(instructions);
-        },
-        5000));
-    const RECT dialog = rectOf(instructions);
+    RECT dialog;
+    ASSERT_TRUE(GameLauncher::play(character, 1, dialog)) << "Games > Fishing Game";
     EXPECT_EQ(dialog.right - dialog.left, 363);
-    RealInput::click(dialog.left + 316, dialog.top + 280);
 
     HWND diver = FindWindowA("TambaGuiCustomWindow", "FishingFleebaWindow");
     ASSERT_NE(diver, nullptr);
     ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(diver) != FALSE; }, 5000));
     EXPECT_FALSE(IsWindowVisible(character));
     // The empty card, as a baseline for the lines written later.
-    ASSERT_TRUE(pumpUntil([&] { return scoreCardOf(program.processId()) != nullptr; }, 5000)) << "no score card";
+    ASSERT_TRUE(pumpUntil([&] { return scoreCardOf(program.processId()) != nullptr; }, 5000))
+        << "no score card";
     RealInput::settle(300);
     const CardInk empty = cardInkOnScreen();
     const int surface = rectOf(diver).top;
@@ -205,6 +186,7 @@ TEST(FishingBot, PlaysAWholeGame) {
     // The finished island invites a click, which opens the web address.
     HWND island = FindWindowA("TambaGuiCustomWindow", "IslandWindow");
     ASSERT_NE(island, nullptr);
+    POINT on;
     ASSERT_TRUE(pointInOutline(island, on));
     RealInput::click(on.x, on.y);
     ASSERT_TRUE(recorder.waitForAddresses(1, 20000)) << "the island opened no link";

@@ -5,6 +5,7 @@
 #include "games/golf/GolfBallWindow.h"
 #include "games/golf/GolfFleebaWindow.h"
 #include "support/DebuggedProcess.h"
+#include "support/GameLauncher.h"
 #include "support/PixelCanvas.h"
 #include "support/RealInput.h"
 #include "support/TestEnvironment.h"
@@ -16,12 +17,11 @@
 using tamba::games::GolfBallWindow;
 using tamba::games::GolfFleebaWindow;
 using tamba::test::DebuggedProcess;
+using tamba::test::GameLauncher;
 using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
 using tamba::test::rectOf;
-using tamba::test::visibleMenu;
-using tamba::test::waitForWindow;
 
 namespace {
 
@@ -182,29 +182,10 @@ struct Golfer {
 TEST(GolfBot, PlaysNineHolesWithRealInput) {
     DebuggedProcess program("\"" + tamba::test::programPath() + "\"");
     ASSERT_TRUE(program.started());
-    HWND character = waitForWindow("FleebaWindow", 20000);
+    HWND character = GameLauncher::waitForCharacter();
     ASSERT_NE(character, nullptr);
-    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(character) != FALSE; }, 15000));
-    pumpUntil([&] { return rectOf(character).left == 470; }, 2000);
-
-    // Games > Golf Game, then the instructions' play button.
-    POINT on;
-    ASSERT_TRUE(pointInOutline(character, on));
-    RealInput::rightClick(on.x, on.y);
-    ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000));
-    RealInput::key('G');
-    RealInput::key(VK_DOWN);
-    RealInput::key(VK_DOWN);
-    RealInput::key(VK_RETURN);
-    HWND instructions = nullptr;
-    ASSERT_TRUE(pumpUntil(
-        [&] {
-            instructions = FindWindowA("#32770", nullptr);
-            return instructions != nullptr && IsWindowVisible(instructions);
-        },
-        5000));
-    const RECT dialog = rectOf(instructions);
-    RealInput::click(dialog.left + 316, dialog.top + 280);
+    RECT instructions;
+    ASSERT_TRUE(GameLauncher::play(character, 2, instructions)) << "Games > Golf Game";
 
     HWND golfer = FindWindowA("TambaGuiCustomWindow", "GolfFleebaWindow");
     HWND ball = FindWindowA("TambaGuiCustomWindow", "GolfBallWindow");

@@ -16,7 +16,6 @@ using tamba::test::visibleWindowsOf;
 using tamba::test::waitForWindow;
 using tamba::test::windowTitle;
 
-
 TEST(Shell, SplashThenIdleCharacterDragAndMenu) {
     DebuggedProcess program("\"" + tamba::test::programPath() + "\"");
     ASSERT_TRUE(program.started());

@@ -1,0 +1,43 @@
+#include "support/GameLauncher.h"
+
+#include "support/RealInput.h"
+#include "support/TestEnvironment.h"
+
+namespace tamba::test {
+
+HWND GameLauncher::waitForCharacter() {
+    HWND character = waitForWindow("FleebaWindow", 20000);
+    if (character == nullptr || !pumpUntil([&] { return IsWindowVisible(character) != FALSE; }, 15000))
+        return nullptr;
+    // Past the splash the character walks to its place in the middle of the screen.
+    pumpUntil([&] { return rectOf(character).left == 470; }, 2000);
+    return character;
+}
+
+bool GameLauncher::play(HWND character, int entry, RECT& instructions) {
+    POINT on;
+    if (!pointInOutline(character, on))
+        return false;
+    RealInput::rightClick(on.x, on.y);
+    if (!pumpUntil([] { return visibleMenu() != nullptr; }, 3000))
+        return false;
+    RealInput::key('G');
+    for (int i = 0; i < entry; ++i)
+        RealInput::key(VK_DOWN);
+    RealInput::key(VK_RETURN);
+    HWND dialog = nullptr;
+    const bool shown = pumpUntil(
+        [&] {
+            dialog = FindWindowA("#32770", nullptr);
+            return dialog != nullptr && IsWindowVisible(dialog);
+        },
+        5000);
+    if (!shown)
+        return false;
+    instructions = rectOf(dialog);
+    // The play button sits near the picture's lower right corner.
+    RealInput::click(instructions.left + 316, instructions.top + 280);
+    return true;
+}
+
+} // namespace tamba::test

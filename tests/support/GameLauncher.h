@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+namespace tamba::test {
+
+// Starts a game in the running program the way a person does: the character's menu, Games, the entry,
+// then the play button of the instructions picture.
+class GameLauncher {
+public:
+    // The character's window once it stands in its place after the splash, or null.
+    static HWND waitForCharacter();
+    // entry: 1 for the first game under "No Game". Gives the instructions picture's place; false if the
+    // menu or the instructions did not appear.
+    static bool play(HWND character, int entry, RECT& instructions);
+};
+
+} // namespace tamba::test
