@@ -31,7 +31,8 @@ struct Stance {
 Stance stance(int frame) {
     if (frame < 6) {
         const double s = std::sin(frame * M_PI / 3);
-        const double bob = std::abs(std::cos(frame * M_PI / 3)) * 3;
+        // The bob follows the cosine so frames with the same stride still differ.
+        const double bob = 2 + 2 * std::cos(frame * M_PI / 3);
         return {bob, 8, 13 * s, -13 * s, 4 * std::abs(s), {14, 27}, {10, 24}, -3};
     }
     switch (frame) {

@@ -24,10 +24,11 @@ Rect TargetPainter::bounds(int ring) {
 
 void TargetPainter::paint(Canvas& canvas) const {
     for (int ring = 0; ring < rings; ++ring) {
-        // The outline lies inside the hit area so the picture's ring ends where the region does.
         const double line = 2.0;
+        // The outline is the ring's whole hit area, so its mask matches the region pixel for pixel.
+        canvas.fill([&](Canvas& c) { ellipseIn(c, areas[ring], 0); }, Ink::outline);
         auto shape = [&](Canvas& c) { ellipseIn(c, areas[ring], line); };
-        canvas.fillOutlined(shape, ringColours[ring], line, Ink::outline);
+        canvas.fill(shape, ringColours[ring]);
         canvas.crescent(shape, ringShades[ring], -4, -3);
     }
     // A light glint on the bullseye towards the upper left.
