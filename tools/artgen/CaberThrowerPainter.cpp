@@ -49,7 +49,7 @@ Stance stance(int frame) {
     case 11:
         return {0, -6, 6, -12, 0, {40, 22}, {36, 18}, 0};
     default: // both flippers raised, cheering
-        return {0, -4, 6, -10, 0, {44, 12}, {42, 6}, 0};
+        return {0, -4, 6, -10, 0, {34, 30}, {36, 22}, 0};
     }
 }
 
