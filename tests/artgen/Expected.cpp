@@ -13,6 +13,14 @@ const std::vector<Expected::Picture>& Expected::pictures() {
             v.push_back({n, 37, 29, true});
         for (int n = 400; n <= 421; ++n)
             v.push_back({n, 158, 188, true});
+        v.push_back({104, 57, 60, true});
+        v.push_back({105, 287, 162, true});
+        v.push_back({108, 362, 316, false});
+        v.push_back({111, 362, 316, false});
+        for (int n = 600; n <= 612; ++n)
+            v.push_back({n, 189, 251, true});
+        for (int n = 620; n <= 629; ++n)
+            v.push_back({n, 198, 195, true});
         v.push_back({700, 53, 65, true});
         v.push_back({701, 16, 16, true});
         for (int n = 811; n <= 966; ++n)

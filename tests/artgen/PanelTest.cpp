@@ -58,7 +58,7 @@ TEST(OptionsPanel, ControlsSitOnTheDialogsOwnBlue) {
 }
 
 TEST(GamePanels, CloseMarkLiesInsideItsBox) {
-    for (int n : {107, 109, 110, 112}) {
+    for (int n : {107, 108, 109, 110, 111, 112}) {
         SCOPED_TRACE(n);
         BmpFile b = picture(n);
         EXPECT_GT(stats(b, 342, 12, 351, 21).brightest, 200) << "a light mark in the box";
@@ -71,7 +71,7 @@ TEST(GamePanels, CloseMarkLiesInsideItsBox) {
 }
 
 TEST(GamePanels, PlayButtonFillsItsBox) {
-    for (int n : {107, 109}) {
+    for (int n : {107, 108, 109}) {
         SCOPED_TRACE(n);
         BmpFile b = picture(n);
         // The button is orange and bright inside the box, dark panel around it.
@@ -114,5 +114,22 @@ TEST(GolfPanels, ScoreRowsAreLightForNavyTextAndNumbered) {
             for (int x = 40; x < 54; ++x)
                 ink += luminance(b.rgb(x, y)) < 150;
         EXPECT_GE(ink, 8);
+    }
+}
+
+TEST(CaberPanels, ScoreRowsAreLightAndEmptyForTheProgramsNumbersAndResults) {
+    BmpFile b = picture(111);
+    const int first = 122, step = 26, rows = 3;
+    // The program writes the throw's number from x 35 and "No Throw" or the points from x 90.
+    for (int i = 0; i < rows; ++i) {
+        SCOPED_TRACE(i + 1);
+        const int top = first + step * i;
+        Stats row = stats(b, 33, top, 330, top + 14);
+        EXPECT_GT(row.mean, 200);
+        double darkest = 255;
+        for (int y = top; y < top + 14; ++y)
+            for (int x = 33; x < 330; ++x)
+                darkest = std::min(darkest, luminance(b.rgb(x, y)));
+        EXPECT_GT(darkest, 150) << "nothing printed where the program writes";
     }
 }

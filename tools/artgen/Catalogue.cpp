@@ -1,6 +1,10 @@
 #include "Catalogue.h"
 
 #include "BallPainter.h"
+#include "CaberFlightPainter.h"
+#include "CaberInstructionsPainter.h"
+#include "CaberScoreCardPainter.h"
+#include "CaberThrowerPainter.h"
 #include "CharacterPainter.h"
 #include "DiverPainter.h"
 #include "FishPainter.h"
@@ -13,6 +17,8 @@
 #include "OptionsPainter.h"
 #include "ScoreBoardPainter.h"
 #include "SplashPainter.h"
+#include "TargetPainter.h"
+#include "ThrowLinePainter.h"
 
 namespace {
 
@@ -34,6 +40,10 @@ Catalogue::Catalogue() {
     addGolfPanels();
     addGolfCourse();
     addGolfer();
+    addCaberPanels();
+    addCaberField();
+    addCaberThrower();
+    addCaberFlight();
 }
 
 void Catalogue::addIdle() {
@@ -132,5 +142,48 @@ void Catalogue::addGolfPanels() {
     Set scores{"golf scores", Quantizer::Dither::Light, {}};
     scores.pictures.push_back(
         {112, 362, 316, true, false, [](Canvas& c) { GolfScoreCardPainter().paint(c); }});
+    sets_.push_back(scores);
+}
+
+void Catalogue::addCaberThrower() {
+    Set set{"caber thrower", Quantizer::Dither::None, {}};
+    for (int i = 0; i < CaberThrowerPainter::frames; ++i)
+        set.pictures.push_back({600 + i, CaberThrowerPainter::width, CaberThrowerPainter::height, true, true,
+                                [i](Canvas& c) { CaberThrowerPainter().paint(c, i); }});
+    sets_.push_back(set);
+}
+
+void Catalogue::addCaberFlight() {
+    Set set{"caber flight", Quantizer::Dither::None, {}};
+    for (int i = 0; i < CaberFlightPainter::frames; ++i)
+        set.pictures.push_back({620 + i, CaberFlightPainter::width, CaberFlightPainter::height, true, true,
+                                [i](Canvas& c) { CaberFlightPainter().paint(c, i); }});
+    sets_.push_back(set);
+}
+
+void Catalogue::addCaberField() {
+    Set line{"throwing line", Quantizer::Dither::None, {}};
+    line.pictures.push_back({104, ThrowLinePainter::width, ThrowLinePainter::height, true, true,
+                             [](Canvas& c) { ThrowLinePainter().paint(c); }});
+    sets_.push_back(line);
+    Set target{"target", Quantizer::Dither::None, {}};
+    target.pictures.push_back({105, TargetPainter::width, TargetPainter::height, true, true,
+                               [](Canvas& c) { TargetPainter().paint(c); }});
+    // The rings' hit areas: outlines only, no pictures of their own.
+    for (int ring = 0; ring < TargetPainter::rings; ++ring)
+        target.pictures.push_back({TargetPainter::regionNumber(ring), TargetPainter::width,
+                                   TargetPainter::height, false, true,
+                                   [ring](Canvas& c) { TargetPainter().paintArea(c, ring); }});
+    sets_.push_back(target);
+}
+
+void Catalogue::addCaberPanels() {
+    Set instructions{"caber instructions", Quantizer::Dither::Light, {}};
+    instructions.pictures.push_back(
+        {108, 362, 316, true, false, [](Canvas& c) { CaberInstructionsPainter().paint(c); }});
+    sets_.push_back(instructions);
+    Set scores{"caber scores", Quantizer::Dither::Light, {}};
+    scores.pictures.push_back(
+        {111, 362, 316, true, false, [](Canvas& c) { CaberScoreCardPainter().paint(c); }});
     sets_.push_back(scores);
 }

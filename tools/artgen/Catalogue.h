@@ -41,6 +41,10 @@ private:
     void addGolfer();
     void addGolfCourse();
     void addGolfPanels();
+    void addCaberThrower();
+    void addCaberFlight();
+    void addCaberField();
+    void addCaberPanels();
 
     std::vector<Set> sets_;
 };
