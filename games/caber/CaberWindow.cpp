@@ -29,7 +29,7 @@ std::int32_t CaberWindow::launchVy(int n) {
 
 void CaberWindow::resetFlight() {
     flying_ = 0;
-    caber_.clearLanding();
+    caber_.reset();
 }
 
 void CaberWindow::launch(int presses) {

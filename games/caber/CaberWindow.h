@@ -20,6 +20,7 @@ public:
     ~CaberWindow() override;
 
     void setFleeba(CaberFleebaWindow* fleeba) { fleeba_ = fleeba; }
+    // Also puts a flight cut short by the end of a game back at rest.
     void resetFlight();
     void launch(int presses);
     void endFlight();

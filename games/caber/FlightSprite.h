@@ -30,7 +30,11 @@ public:
 
     std::int32_t landX() const { return landX_; }
     std::int32_t landY() const { return landY_; }
-    void clearLanding() { landX_ = landY_ = 0; }
+    // Back at rest with no landing: a flight cut short by the end of a game must not carry over.
+    void reset() {
+        landX_ = landY_ = 0;
+        flightState_ = atRest;
+    }
     std::int32_t vx() const { return vx_; }
     std::int32_t vy() const { return vy_; }
     std::int32_t vy0() const { return vy0_; }
