@@ -20,7 +20,7 @@ BOOL CALLBACK restackSpriteWindow(HWND window, LPARAM onTop) {
 
 FleebaApp::FleebaApp()
     : MainWindow("Fleeba"), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
-      golf_(timer_, this), character_(timer_, this), menu_(IDR_POPUP_MENU) {
+      caber_(timer_, this), golf_(timer_, this), character_(timer_, this), menu_(IDR_POPUP_MENU) {
     try {
         runOnStartup = queryRunOnStartup();
     } catch (const util::Exception& e) {
@@ -56,6 +56,9 @@ void FleebaApp::onCommand(int id, int) {
         break;
     case IDM_FISHING_GAME:
         selectGame(&fishing_);
+        break;
+    case IDM_CABER_GAME:
+        selectGame(&caber_);
         break;
     case IDM_GOLF_GAME:
         selectGame(&golf_);

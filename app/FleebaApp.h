@@ -4,6 +4,7 @@
 #include "app/FleebaWindow.h"
 #include "app/MainWindow.h"
 #include "app/PopupMenu.h"
+#include "games/caber/CaberGame.h"
 #include "games/fishing/FishingGame.h"
 #include "games/golf/GolfGame.h"
 #include "gui/Timer.h"
@@ -39,6 +40,7 @@ public:
     FleebaSplashScreen& splashScreen() { return splash_; }
     FleebaWindow& characterWindow() { return character_; }
     games::FishingGame& fishingGame() { return fishing_; }
+    games::CaberGame& caberGame() { return caber_; }
     games::GolfGame& golfGame() { return golf_; }
 
     bool playSounds = true;
@@ -49,6 +51,7 @@ private:
     gui::Timer timer_;
     FleebaSplashScreen splash_;
     games::FishingGame fishing_;
+    games::CaberGame caber_;
     games::GolfGame golf_;
     FleebaWindow character_;
     PopupMenu menu_;
