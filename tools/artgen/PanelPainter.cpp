@@ -1,6 +1,7 @@
 #include "PanelPainter.h"
 
 #include "Ink.h"
+#include "TextPainter.h"
 
 #include <cmath>
 
@@ -81,4 +82,40 @@ void PanelPainter::closeMark(Canvas& canvas, int left, int top, int right, int b
     };
     canvas.stroke(cross, Ink::outline, 4.5);
     canvas.stroke(cross, Ink::foam, 2);
+}
+
+void PanelPainter::instructionsHeader(Canvas& canvas, const char* title) const {
+    background(canvas, 0.6);
+    frame(canvas);
+    closeMark(canvas, 342, 12, 351, 21);
+    TextPainter("Comic Neue", true, 34)
+        .drawTitle(canvas, 22, 50, title, Ink::fishHighlight, Ink::crest, 2.5, Ink::outline,
+                   TextPainter::Align::Left);
+}
+
+void PanelPainter::instructionsBody(Canvas& canvas, std::initializer_list<const char*> steps) const {
+    canvas.stroke(
+        [](Canvas& c) {
+            c.moveTo({22, 66});
+            c.lineTo({340, 66});
+        },
+        Ink::underwater, 2);
+
+    const TextPainter heading("Comic Neue", true, 17);
+    const TextPainter body("DejaVu Sans", false, 12.5);
+    const double left = 24, width = 324, step = 17;
+    double y = 92;
+    heading.draw(canvas, left, y, "How to play", Ink::ripple, 0, Ink::outline);
+    y += 22;
+    for (const char* text : steps)
+        y = body.drawWrapped(canvas, left, y, width, step, text, Ink::foam) + 7;
+
+    // Play button, its outline inside the click box.
+    auto button = [](Canvas& c) { c.roundedRect(288, 262, 56, 35, 9); };
+    canvas.fillOutlined(button, Ink::crest, 2, Ink::outline);
+    canvas.crescent(button, Ink::crestShade, -2.5, -2.5);
+    TextPainter("Comic Neue", true, 18)
+        .draw(canvas, 316, 285.5, "Play", Ink::outline, 0, Ink::outline, TextPainter::Align::Centre);
+    TextPainter("DejaVu Sans", false, 11)
+        .draw(canvas, 276, 284, "Ready?", Ink::ripple, 0, Ink::outline, TextPainter::Align::Right);
 }

@@ -3,6 +3,8 @@
 #include "Canvas.h"
 #include "Point.h"
 
+#include <initializer_list>
+
 // The dark blue underwater backdrop shared by the splash, Options, instruction and score panels.
 class PanelPainter {
 public:
@@ -17,4 +19,10 @@ public:
     void closeMark(Canvas& canvas, int left, int top, int right, int bottom) const;
     // A thin lighter frame just inside the edge.
     void frame(Canvas& canvas) const;
+
+    // An instructions picture is its header (backdrop, frame, close mark, title), the game's own small
+    // scene beside the title, then its body: a rule, "How to play" with one paragraph a step, and the
+    // play button inside the box where the program looks for the click.
+    void instructionsHeader(Canvas& canvas, const char* title) const;
+    void instructionsBody(Canvas& canvas, std::initializer_list<const char*> steps) const;
 };
