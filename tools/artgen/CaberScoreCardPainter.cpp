@@ -6,14 +6,8 @@
 #include "TextPainter.h"
 
 void CaberScoreCardPainter::paint(Canvas& canvas) const {
-    PanelPainter panel;
-    panel.background(canvas, 0.6);
-    panel.frame(canvas);
-    panel.closeMark(canvas, 342, 12, 351, 21);
-
-    TextPainter("Comic Neue", true, 30)
-        .drawTitle(canvas, 22, 48, "Your Throws", Ink::fishHighlight, Ink::crest, 2.5, Ink::outline,
-                   TextPainter::Align::Left);
+    const PanelPainter panel;
+    panel.scoreCardHeader(canvas, "Your Throws");
     // A small caber lying beside the title.
     canvas.save();
     canvas.translate(246, 44);

@@ -8,14 +8,8 @@
 #include <string>
 
 void GolfScoreCardPainter::paint(Canvas& canvas) const {
-    PanelPainter panel;
-    panel.background(canvas, 0.6);
-    panel.frame(canvas);
-    panel.closeMark(canvas, 342, 12, 351, 21);
-
-    TextPainter("Comic Neue", true, 30)
-        .drawTitle(canvas, 22, 48, "Your Round", Ink::fishHighlight, Ink::crest, 2.5, Ink::outline,
-                   TextPainter::Align::Left);
+    const PanelPainter panel;
+    panel.scoreCardHeader(canvas, "Your Round");
     BallPainter().paintAt(canvas, {262, 36}, 1.2);
     BallPainter().paintAt(canvas, {296, 50}, 0.9);
 

@@ -84,13 +84,21 @@ void PanelPainter::closeMark(Canvas& canvas, int left, int top, int right, int b
     canvas.stroke(cross, Ink::foam, 2);
 }
 
-void PanelPainter::instructionsHeader(Canvas& canvas, const char* title) const {
+void PanelPainter::header(Canvas& canvas, const char* title, double size, double baseline) const {
     background(canvas, 0.6);
     frame(canvas);
     closeMark(canvas, 342, 12, 351, 21);
-    TextPainter("Comic Neue", true, 34)
-        .drawTitle(canvas, 22, 50, title, Ink::fishHighlight, Ink::crest, 2.5, Ink::outline,
+    TextPainter("Comic Neue", true, size)
+        .drawTitle(canvas, 22, baseline, title, Ink::fishHighlight, Ink::crest, 2.5, Ink::outline,
                    TextPainter::Align::Left);
+}
+
+void PanelPainter::instructionsHeader(Canvas& canvas, const char* title) const {
+    header(canvas, title, 34, 50);
+}
+
+void PanelPainter::scoreCardHeader(Canvas& canvas, const char* title) const {
+    header(canvas, title, 30, 48);
 }
 
 void PanelPainter::instructionsBody(Canvas& canvas, std::initializer_list<const char*> steps) const {

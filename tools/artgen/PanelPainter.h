@@ -25,4 +25,9 @@ public:
     // play button inside the box where the program looks for the click.
     void instructionsHeader(Canvas& canvas, const char* title) const;
     void instructionsBody(Canvas& canvas, std::initializer_list<const char*> steps) const;
+    // A score card's header: the same as an instructions picture's, with a smaller title.
+    void scoreCardHeader(Canvas& canvas, const char* title) const;
+
+private:
+    void header(Canvas& canvas, const char* title, double size, double baseline) const;
 };

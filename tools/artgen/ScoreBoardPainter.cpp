@@ -6,14 +6,8 @@
 #include "TextPainter.h"
 
 void ScoreBoardPainter::paint(Canvas& canvas) const {
-    PanelPainter panel;
-    panel.background(canvas, 0.6);
-    panel.frame(canvas);
-    panel.closeMark(canvas, 342, 12, 351, 21);
-
-    TextPainter("Comic Neue", true, 30)
-        .drawTitle(canvas, 22, 48, "Best Catches", Ink::fishHighlight, Ink::crest, 2.5, Ink::outline,
-                   TextPainter::Align::Left);
+    const PanelPainter panel;
+    panel.scoreCardHeader(canvas, "Best Catches");
     FishPainter(0).paintAt(canvas, {262, 34}, 0.9, false);
     FishPainter(2).paintAt(canvas, {304, 50}, 0.8, false);
 
