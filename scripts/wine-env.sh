@@ -34,18 +34,20 @@ fi
 
 private_pids=()
 
-# Picks a free display number and starts Xvfb (1024x768x24) with openbox on it.
+# Starts Xvfb (1024x768x24) on a free display number with openbox on it. Xvfb picks the number itself
+# (-displayfd), so that runs started at the same moment never share a display.
 start_private_display() {
-  local n
-  for n in $(seq 91 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      break
-    fi
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local numfile
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   private_pids+=($!)
-  export DISPLAY=":$n"
   local i
+  for i in $(seq 1 100); do
+    [ -s "$numfile" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -n1 "$numfile" | tr -d '[:space:]')"
+  rm -f "$numfile"
   for i in $(seq 1 100); do
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.1
