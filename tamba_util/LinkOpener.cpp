@@ -33,8 +33,7 @@ constexpr int nameAttempts = 100;
 } // namespace
 
 Path tempFileName(const String& extension) {
-    const Path directory =
-        platformPath([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); });
+    const Path directory = platformPath([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); });
     if (directory.c_str()[0] == '\0')
         return Path();
     PlatformTempFiles made;
@@ -56,7 +55,8 @@ Path tempFileName(const String& extension) {
         if (lstrcmpiA(result, created) == 0)
             return Path(String(result)); // the file made is the one asked for
         made.keep(created);
-        HANDLE file = CreateFileA(result, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileA(result, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             CloseHandle(file);
             return Path(String(result));

@@ -89,12 +89,13 @@ namespace {
 // The program's own start-up value, or "<none>".
 std::string startupValue() {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, StartupRegistration::runKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, StartupRegistration::runKey, 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
         return "<none>";
     char data[1024] = {};
     DWORD size = sizeof data - 1;
-    const LONG status = RegQueryValueExA(key, "Fleeba Desktop Toy", nullptr, nullptr,
-                                         reinterpret_cast<BYTE*>(data), &size);
+    const LONG status =
+        RegQueryValueExA(key, "Fleeba Desktop Toy", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
     RegCloseKey(key);
     return status == ERROR_SUCCESS ? data : "<none>";
 }
@@ -105,12 +106,14 @@ public:
     KeptStartupValue() : value_(startupValue()) {}
     ~KeptStartupValue() {
         HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, StartupRegistration::runKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, StartupRegistration::runKey, 0, KEY_SET_VALUE, &key) !=
+            ERROR_SUCCESS)
             return;
         if (value_ == "<none>")
             RegDeleteValueA(key, "Fleeba Desktop Toy");
         else
-            RegSetValueExA(key, "Fleeba Desktop Toy", 0, REG_SZ, reinterpret_cast<const BYTE*>(value_.c_str()),
+            RegSetValueExA(key, "Fleeba Desktop Toy", 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(value_.c_str()),
                            static_cast<DWORD>(value_.size() + 1));
         RegCloseKey(key);
     }
@@ -144,7 +147,8 @@ TEST(FleebaApp, AGameWhoseStartFailsGivesWayToTheCharacter) {
     const Application capturing(GetModuleHandleA(nullptr), logger);
     FleebaApp app;
     app.returnToIdle();
-    app.fishingGame().setShowInstructions([] { throw tamba::util::Exception("Could not create dialog 101"); });
+    app.fishingGame().setShowInstructions(
+        [] { throw tamba::util::Exception("Could not create dialog 101"); });
     logger.lines.clear();
     SendMessageA(app.handle(), WM_COMMAND, IDM_FISHING_GAME, 0);
     EXPECT_EQ(app.currentGame(), static_cast<Game*>(&app.characterWindow()));

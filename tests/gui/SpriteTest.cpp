@@ -380,7 +380,8 @@ TEST(Sprite, ConstructionFailuresLeaveNothingBehind) {
     const int before = liveGdiObjects();
     // No frame to show: refused by name instead of reading an empty table and dividing by zero.
     for (int count : {0, -1}) {
-        const std::string expected = "Could not create sprite with frame count " + std::to_string(count) + "\n";
+        const std::string expected =
+            "Could not create sprite with frame count " + std::to_string(count) + "\n";
         try {
             SequenceSprite sprite(count, 500, 500);
             ADD_FAILURE() << "built a sequence sprite of " << count << " frames";

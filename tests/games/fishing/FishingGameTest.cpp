@@ -44,7 +44,8 @@ protected:
     void placeInBox(FishWindow& fish, const RECT& box) {
         RECT diver;
         game.diver().windowRect(diver);
-        fish.moveTo(diver.left + (box.left + box.right - 37) / 2, diver.top + (box.top + box.bottom - 29) / 2);
+        fish.moveTo(diver.left + (box.left + box.right - 37) / 2,
+                    diver.top + (box.top + box.bottom - 29) / 2);
     }
     // How far inside the box, as the diver stands now, the fish is: its overlap's height, 0 if none.
     int depthInBox(FishWindow& fish, const RECT& box) {
