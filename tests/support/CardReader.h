@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace tamba::test {
+
+// Reads a game's score card off the screen exactly. It writes the lines it expects the way the card
+// writes them (the card's own font and colour, its columns and line step) over the empty card as the
+// screen showed it, and compares that with what the screen shows now, pixel by pixel, in one line's box.
+// A line reads as expected only if every pixel of its box agrees, so "26" is not "25".
+class CardReader {
+public:
+    struct Layout {
+        POINT numberColumn;
+        POINT textColumn;
+        int lineStep;
+        bool numbered;
+        const char* unit;
+    };
+    static const Layout fishing;
+    static const Layout golf;
+    static const Layout caber;
+
+    explicit CardReader(const Layout& layout);
+
+    // The program's score card: its visible dialog in the top-left corner of the screen, or null.
+    static HWND cardOf(DWORD processId);
+
+    // Takes what the screen shows of the card, once it has stood still for a moment, as the empty card
+    // that expected lines are written on. False if it found no card or it never stood still.
+    bool takeEmptyCard(HWND card, DWORD timeoutMs = 5000);
+
+    // Pixels of line index's box (0 is the first line) that differ between the screen now and the empty
+    // card holding these lines; a line past their end is expected blank. -1 if there is no empty card.
+    int differences(const std::vector<std::string>& lines, unsigned index) const;
+    bool reads(const std::vector<std::string>& lines, unsigned index) const {
+        return differences(lines, index) == 0;
+    }
+    // Waits until the line reads so; false if it did not in time.
+    bool waitUntilReads(const std::vector<std::string>& lines, unsigned index, DWORD timeoutMs) const;
+    // Waits until the screen shows the empty card again (every line blank, a fresh card included).
+    bool waitUntilEmpty(unsigned lineCount, DWORD timeoutMs) const;
+
+private:
+    RECT lineBox(unsigned index) const;
+    std::vector<COLORREF> screenPixels() const;
+
+    Layout layout_;
+    int width_ = 0;
+    int height_ = 0;
+    int textHeight_ = 0;
+    std::vector<COLORREF> empty_; // the empty card, row by row
+};
+
+} // namespace tamba::test
