@@ -68,8 +68,8 @@ bool CardReader::takeEmptyCard(HWND card, DWORD timeoutMs) {
 }
 
 RECT CardReader::lineBox(unsigned index) const {
-    const int left = layout_.numbered ? std::min(layout_.numberColumn.x, layout_.textColumn.x)
-                                      : layout_.textColumn.x;
+    const int left =
+        layout_.numbered ? std::min(layout_.numberColumn.x, layout_.textColumn.x) : layout_.textColumn.x;
     const int top = layout_.textColumn.y + static_cast<int>(index) * layout_.lineStep;
     RECT box = {left - 2, top, width_, top + std::max(layout_.lineStep, textHeight_)};
     box.right = std::min<LONG>(box.right, width_);
@@ -121,7 +121,8 @@ int CardReader::differences(const std::vector<std::string>& lines, unsigned inde
     return differing;
 }
 
-bool CardReader::waitUntilReads(const std::vector<std::string>& lines, unsigned index, DWORD timeoutMs) const {
+bool CardReader::waitUntilReads(const std::vector<std::string>& lines, unsigned index,
+                                DWORD timeoutMs) const {
     return pumpUntil([&] { return reads(lines, index); }, timeoutMs);
 }
 

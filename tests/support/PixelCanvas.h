@@ -28,10 +28,10 @@ public:
 private:
     int width_;
     int height_;
-    HDC dc_;         // owned
-    HBITMAP bitmap_; // owned; selected into dc_ until the destructor
+    HDC dc_;            // owned
+    HBITMAP bitmap_;    // owned; selected into dc_ until the destructor
     const DWORD* bits_; // not owned: bitmap_'s pixels, freed with it
-    HGDIOBJ kept_;   // not owned: the context's own bitmap, given back before it is deleted
+    HGDIOBJ kept_;      // not owned: the context's own bitmap, given back before it is deleted
 };
 
 } // namespace tamba::test
