@@ -242,7 +242,7 @@ TEST_F(GolfGameTest, TheCourseIsNeverPlacedAboveAndLeftOfTheCardsCorner) {
     }
 }
 
-TEST_F(GolfGameTest, StopHidesEverythingAndAGameStoppedMidSwingStartsFacingItsAim) {
+TEST_F(GolfGameTest, StopHidesEverythingAndAGameStoppedMidSwingOrMidFlightStartsAfresh) {
     key(WM_KEYDOWN, VK_RIGHT);
     ballAtClub();
     key(WM_KEYDOWN, VK_UP, 5);
@@ -256,6 +256,20 @@ TEST_F(GolfGameTest, StopHidesEverythingAndAGameStoppedMidSwingStartsFacingItsAi
     EXPECT_EQ(golfer().club(), 1);
     EXPECT_EQ(golfer().sprite(), &golfer().aimSprite(1));
     EXPECT_TRUE(IsWindowVisible(golfer().handle()));
+
+    // A slow ball stopped in flight: a new game starts with it at rest, so it cannot drop into the new
+    // course's cup before a stroke is played.
+    ball().launch(15, 0);
+    tick();
+    ASSERT_TRUE(ball().flying());
+    game.stop();
+    game.start();
+    EXPECT_FALSE(ball().flying());
+    const POINT at = topLeft(ball());
+    game.hole().moveTo(at.x, at.y - tamba::games::GolfHoleWindow::cup.top);
+    tick(3);
+    EXPECT_EQ(game.resultCount(), 0u) << "no hole in 0 shots";
+    EXPECT_EQ(topLeft(ball()).x, at.x);
 }
 
 TEST_F(GolfGameTest, AClosedCardStopsNoBallAndStillTakesTheResults) {
