@@ -41,15 +41,6 @@ bool CardReader::takeEmptyCard(HWND card, DWORD timeoutMs) {
     const RECT rect = rectOf(card);
     width_ = rect.right - rect.left;
     height_ = rect.bottom - rect.top;
-    {
-        PixelCanvas measure(1, 1, RGB(0, 0, 0));
-        gui::Font font(ScoreCard::fontFace, ScoreCard::fontPoints);
-        HGDIOBJ old = SelectObject(measure.dc(), font.handle());
-        TEXTMETRICA metrics = {};
-        GetTextMetricsA(measure.dc(), &metrics);
-        SelectObject(measure.dc(), old);
-        textHeight_ = metrics.tmHeight;
-    }
     // Painted and standing still: the same picture twice, a moment apart.
     std::vector<COLORREF> last = screenPixels();
     const bool still = pumpUntil(
@@ -67,12 +58,16 @@ bool CardReader::takeEmptyCard(HWND card, DWORD timeoutMs) {
     return true;
 }
 
-RECT CardReader::lineBox(unsigned index) const {
+RECT CardReader::lineBox(unsigned index, int textWidth) const {
     const int left =
         layout_.numbered ? std::min(layout_.numberColumn.x, layout_.textColumn.x) : layout_.textColumn.x;
     const int top = layout_.textColumn.y + static_cast<int>(index) * layout_.lineStep;
-    RECT box = {left - 2, top, width_, top + std::max(layout_.lineStep, textHeight_)};
-    box.right = std::min<LONG>(box.right, width_);
+    // Past the text's end far enough to see anything written after it, and no further: beyond, other
+    // windows may lie over the card (the fishing game's stack of fish, the golfer after the last hole).
+    const int right = layout_.textColumn.x + textWidth + slack;
+    // One line step high: a line's glyphs start below its top by the font's leading, so the next line's
+    // stay out of the box even where the step is less than the font's cell.
+    RECT box = {left - 2, top, std::min(right, width_), top + layout_.lineStep};
     box.bottom = std::min<LONG>(box.bottom, height_);
     return box;
 }
@@ -97,6 +92,7 @@ int CardReader::differences(const std::vector<std::string>& lines, unsigned inde
     HGDIOBJ oldFont = SelectObject(expected.dc(), font.handle());
     SetBkMode(expected.dc(), TRANSPARENT);
     SetTextColor(expected.dc(), ScoreCard::textColour);
+    int textWidth = 0;
     for (unsigned i = 0; i < lines.size(); ++i) {
         const int step = static_cast<int>(i) * layout_.lineStep;
         if (layout_.numbered) {
@@ -107,12 +103,17 @@ int CardReader::differences(const std::vector<std::string>& lines, unsigned inde
         const std::string text = lines[i] + " " + layout_.unit;
         TextOutA(expected.dc(), layout_.textColumn.x, layout_.textColumn.y + step, text.c_str(),
                  static_cast<int>(text.size()));
+        if (i == index) {
+            SIZE extent = {};
+            GetTextExtentPoint32A(expected.dc(), text.c_str(), static_cast<int>(text.size()), &extent);
+            textWidth = extent.cx;
+        }
     }
     SelectObject(expected.dc(), oldFont);
     const std::vector<COLORREF> want = expected.pixels();
     const std::vector<COLORREF> shown = screenPixels();
 
-    const RECT box = lineBox(index);
+    const RECT box = lineBox(index, textWidth);
     int differing = 0;
     for (int y = box.top; y < box.bottom; ++y)
         for (int x = box.left; x < box.right; ++x)

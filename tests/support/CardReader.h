@@ -44,13 +44,14 @@ public:
     bool waitUntilEmpty(unsigned lineCount, DWORD timeoutMs) const;
 
 private:
-    RECT lineBox(unsigned index) const;
+    static constexpr int slack = 48;
+
+    RECT lineBox(unsigned index, int textWidth) const;
     std::vector<COLORREF> screenPixels() const;
 
     Layout layout_;
     int width_ = 0;
     int height_ = 0;
-    int textHeight_ = 0;
     std::vector<COLORREF> empty_; // the empty card, row by row
 };
 
