@@ -62,10 +62,14 @@ int stackedFish(DWORD processId, int waterTop) {
 // When the bot saw each fish arrive in the stack: after the start of the last look that did not show it,
 // and by the end of the first look that did.
 struct CatchWatch {
+    // Looking starts at the click that starts the game.
+    CatchWatch(DWORD processId, int waterTop, DWORD from)
+        : processId(processId), waterTop(waterTop), lastLook(from) {}
+
     DWORD processId;
     int waterTop;
     int count = 0;
-    DWORD lastLook = 0;
+    DWORD lastLook;
     std::vector<std::pair<DWORD, DWORD>> arrivals;
 
     int look() {
@@ -111,7 +115,8 @@ TEST(FishingBot, PlaysAWholeGame) {
     HWND diver = FindWindowA("TambaGuiCustomWindow", "FishingFleebaWindow");
     ASSERT_NE(diver, nullptr);
     // The game's clock starts after the click and before it hands the diver the keyboard.
-    GUITHREADINFO input = {sizeof input};
+    GUITHREADINFO input = {};
+    input.cbSize = sizeof input;
     const DWORD diverThread = GetWindowThreadProcessId(diver, nullptr);
     ASSERT_TRUE(
         pumpUntil([&] { return GetGUIThreadInfo(diverThread, &input) && input.hwndFocus == diver; }, 5000))
@@ -128,8 +133,7 @@ TEST(FishingBot, PlaysAWholeGame) {
 
     const RECT leftBox = {5, 100, 82, 176}, rightBox = {38, 68, 109, 138};
     const DWORD began = GetTickCount();
-    CatchWatch catches{program.processId(), waterTop};
-    catches.lastLook = clicked;
+    CatchWatch catches(program.processId(), waterTop, clicked);
     int caught = 0;
     while (caught < 10 && GetTickCount() - began < 330000) {
         const RECT d = rectOf(diver);
@@ -191,8 +195,6 @@ TEST(FishingBot, PlaysAWholeGame) {
         const DWORD earliest = catches.arrivals[line].first - clockSlack - startedBy;
         const DWORD latest = catches.arrivals[line].second - clicked;
         ASSERT_LT(latest - earliest, 1000u) << "catch " << line + 1 << " was not timed to a second";
-        std::printf("Catch %d: %.2f to %.2f s\n", line + 1, static_cast<int>(earliest) / 1000.0,
-                    latest / 1000.0);
         lines.push_back("");
         bool read = false;
         for (int seconds = std::max(0, static_cast<int>(earliest) / 1000);
@@ -204,6 +206,8 @@ TEST(FishingBot, PlaysAWholeGame) {
                           << card.differences(lines, line) << " pixels differ from " << lines.back()
                           << " secs)";
         total = std::stoi(lines.back());
+        std::printf("Catch %d between %.2f and %.2f s: line %d reads %d secs\n", line + 1,
+                    static_cast<int>(earliest) / 1000.0, latest / 1000.0, line + 1, total);
         std::vector<std::string> wrong = lines;
         wrong.back() = std::to_string(total + 1);
         EXPECT_FALSE(card.reads(wrong, line)) << "line " << line + 1 << " also reads " << wrong.back();
