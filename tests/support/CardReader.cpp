@@ -6,6 +6,7 @@
 #include "support/TestEnvironment.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace tamba::test {
 
@@ -17,6 +18,8 @@ const CardReader::Layout CardReader::golf = {{42, 118}, {90, 118}, 15, false, "s
 const CardReader::Layout CardReader::caber = {{35, 122}, {90, 122}, 26, true, ""};
 
 CardReader::CardReader(const Layout& layout) : layout_(layout) {}
+
+CardReader::~CardReader() = default;
 
 HWND CardReader::cardOf(DWORD processId) {
     for (HWND window : visibleWindowsOf(processId)) {
@@ -42,11 +45,14 @@ bool CardReader::takeEmptyCard(HWND card, DWORD timeoutMs) {
     width_ = rect.right - rect.left;
     height_ = rect.bottom - rect.top;
     // Painted and standing still: the same picture twice, a moment apart.
-    std::vector<COLORREF> last = screenPixels();
+    auto shown = std::make_unique<PixelCanvas>(width_, height_, RGB(1, 2, 3));
+    PixelCanvas::copyScreen(0, 0, *shown);
+    std::vector<COLORREF> last = shown->pixels();
     const bool still = pumpUntil(
         [&] {
             pumpMessages(150);
-            std::vector<COLORREF> now = screenPixels();
+            PixelCanvas::copyScreen(0, 0, *shown);
+            std::vector<COLORREF> now = shown->pixels();
             const bool same = now == last;
             last = std::move(now);
             return same;
@@ -54,7 +60,7 @@ bool CardReader::takeEmptyCard(HWND card, DWORD timeoutMs) {
         timeoutMs);
     if (!still)
         return false;
-    empty_ = std::move(last);
+    empty_ = std::move(shown);
     return true;
 }
 
@@ -73,21 +79,11 @@ RECT CardReader::lineBox(unsigned index, int textWidth) const {
 }
 
 int CardReader::differences(const std::vector<std::string>& lines, unsigned index) const {
-    if (empty_.empty())
+    if (empty_ == nullptr)
         return -1;
     // The empty card with the lines written on it as the card writes them.
     PixelCanvas expected(width_, height_, RGB(1, 2, 3));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> bits(empty_.size());
-    for (size_t i = 0; i < empty_.size(); ++i)
-        bits[i] = (GetRValue(empty_[i]) << 16) | (GetGValue(empty_[i]) << 8) | GetBValue(empty_[i]);
-    SetDIBitsToDevice(expected.dc(), 0, 0, width_, height_, 0, 0, 0, height_, bits.data(), &info,
-                      DIB_RGB_COLORS);
+    BitBlt(expected.dc(), 0, 0, width_, height_, empty_->dc(), 0, 0, SRCCOPY);
     gui::Font font(ScoreCard::fontFace, ScoreCard::fontPoints);
     HGDIOBJ oldFont = SelectObject(expected.dc(), font.handle());
     SetBkMode(expected.dc(), TRANSPARENT);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
 
 namespace tamba::test {
+
+class PixelCanvas;
 
 // Reads a game's score card off the screen exactly. It writes the lines it expects the way the card
 // writes them (the card's own font and colour, its columns and line step) over the empty card as the
@@ -24,6 +27,7 @@ public:
     static const Layout caber;
 
     explicit CardReader(const Layout& layout);
+    ~CardReader();
 
     // The program's score card: its visible dialog in the top-left corner of the screen, or null.
     static HWND cardOf(DWORD processId);
@@ -52,7 +56,7 @@ private:
     Layout layout_;
     int width_ = 0;
     int height_ = 0;
-    std::vector<COLORREF> empty_; // the empty card, row by row
+    std::unique_ptr<PixelCanvas> empty_; // the empty card as the screen showed it
 };
 
 } // namespace tamba::test
