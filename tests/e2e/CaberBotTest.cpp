@@ -315,6 +315,7 @@ TEST(CaberBot, ScoresEveryRingBesideTheTargetAndAFoulAndReadsTheCard) {
                                 nearby.insert(scoreOf(r));
                         }
                     accepted.assign(nearby.begin(), nearby.end());
+                    ASSERT_FALSE(accepted.empty()) << "the caber came down where no ring can be made out";
                 } else {
                     accepted = {scoreOf(landed)};
                 }
@@ -355,7 +356,7 @@ TEST(CaberBot, ScoresEveryRingBesideTheTargetAndAFoulAndReadsTheCard) {
         }
 
         if (lines.size() == 3) {
-            // The thrower stands still for the pause, then a fresh series begins with an empty card.
+            // After the pause a fresh series begins with an empty card.
             ASSERT_TRUE(card.waitUntilEmpty(3, 10000)) << "no fresh card after series " << series;
             const DWORD pause = GetTickCount() - lastRead;
             EXPECT_GE(pause, 2500u) << "the card was cleared before the pause was over";
