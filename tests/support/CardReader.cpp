@@ -108,6 +108,9 @@ int CardReader::differences(const std::vector<std::string>& lines, unsigned inde
     SelectObject(expected.dc(), oldFont);
     const std::vector<COLORREF> want = expected.pixels();
     const std::vector<COLORREF> shown = screenPixels();
+    const size_t size = static_cast<size_t>(width_) * height_;
+    if (want.size() != size || shown.size() != size)
+        return -1; // no picture to read (out of drawing resources)
 
     const RECT box = lineBox(index, textWidth);
     int differing = 0;

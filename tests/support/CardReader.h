@@ -37,7 +37,7 @@ public:
     bool takeEmptyCard(HWND card, DWORD timeoutMs = 5000);
 
     // Pixels of line index's box (0 is the first line) that differ between the screen now and the empty
-    // card holding these lines; a line past their end is expected blank. -1 if there is no empty card.
+    // card holding these lines; a line past their end is expected blank. -1 if it has nothing to compare.
     int differences(const std::vector<std::string>& lines, unsigned index) const;
     bool reads(const std::vector<std::string>& lines, unsigned index) const {
         return differences(lines, index) == 0;
