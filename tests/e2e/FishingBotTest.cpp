@@ -179,10 +179,25 @@ TEST(FishingBot, PlaysAWholeGame) {
         // Push deeper while the net is above the target's row; let go to drift back up.
         if (targetRow >= 0 && d.top < targetRow)
             RealInput::key(VK_DOWN);
-        catches.watch(50);
+        // No more looking here than at the loop's top: to stay deep the diver needs a press a tick.
+        RealInput::settle(50);
     }
     const DWORD spent = GetTickCount() - began;
     std::printf("The bot caught %d fish in %.1f s\n", caught, spent / 1000.0);
+    if (caught < 10) {
+        // Where everything was when the bot gave up.
+        const RECT d = rectOf(diver);
+        std::printf("The diver at (%ld, %ld)\n", d.left, d.top);
+        for (int i = 0; i < 6; ++i) {
+            HWND fish = FindWindowA("TambaGuiCustomWindow", ("FishWindow" + std::to_string(i)).c_str());
+            for (; fish != nullptr; fish = FindWindowExA(nullptr, fish, "TambaGuiCustomWindow",
+                                                        ("FishWindow" + std::to_string(i)).c_str())) {
+                const RECT r = rectOf(fish);
+                std::printf("FishWindow%d at (%ld, %ld), %s\n", i, r.left, r.top,
+                            IsWindowVisible(fish) ? "shown" : "hidden");
+            }
+        }
+    }
     EXPECT_EQ(caught, 10);
 
     // The card holds ten numbered lines, each the running total of whole seconds from the start to each
