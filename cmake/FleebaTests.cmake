@@ -53,6 +53,11 @@ if(TEST e2e.GolfBotTest)
     set_tests_properties(e2e.GolfBotTest PROPERTIES TIMEOUT 480)
 endif()
 
+# Two or three series of caber throws, each throw some seconds of flight.
+if(TEST e2e.CaberBotTest)
+    set_tests_properties(e2e.CaberBotTest PROPERTIES TIMEOUT 360)
+endif()
+
 # The picture files are checked by the generator's own host-side reader.
 if(TARGET artgen_host)
     add_test(NAME artgen.format COMMAND ${FLEEBA_ARTGEN_TESTS} ${FLEEBA_ART_DIR})

@@ -10,7 +10,7 @@ namespace tamba::games {
 ScoreCard::ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineStep, bool numbered,
                      const util::String& unit, const util::UrlParts& link)
     : Dialog(nullptr, templateId), background_(bitmap), numberColumn_(numberColumn), textColumn_(textColumn),
-      lineStep_(lineStep), font_("Arial Black", 8), numbered_(numbered), unit_(unit), link_(link),
+      lineStep_(lineStep), font_(fontFace, fontPoints), numbered_(numbered), unit_(unit), link_(link),
       cursor_(LoadCursorA(app::Application::current()->instanceHandle(), MAKEINTRESOURCEA(cursorId))) {}
 
 void ScoreCard::setEntry(unsigned index, const util::String& text) {

@@ -19,6 +19,8 @@ public:
     static constexpr int templateId = 101;
     static constexpr int cursorId = 100;
     static constexpr COLORREF textColour = RGB(0, 0, 128);
+    static constexpr char fontFace[] = "Arial Black";
+    static constexpr int fontPoints = 8;
     static constexpr RECT closeBox = {342, 12, 351, 21};
 
     // Columns are client coordinates of the first line; each line is lineStep lower.

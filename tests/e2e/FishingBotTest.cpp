@@ -1,20 +1,21 @@
 // A small bot plays a whole fishing game on the real program with real keys, reading the fish windows'
 // places from the screen: it dives, swims down to the fish, and swipes when one of the right heading
 // is where the net sweeps.
-#include "games/ScoreCard.h"
 #include "games/WebAddress.h"
+#include "support/CardReader.h"
 #include "support/DebuggedProcess.h"
 #include "support/GameLauncher.h"
 #include "support/LinkRecorder.h"
-#include "support/PixelCanvas.h"
 #include "support/RealInput.h"
 #include "support/TestEnvironment.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
+using tamba::test::CardReader;
 using tamba::test::DebuggedProcess;
 using tamba::test::GameLauncher;
 using tamba::test::pointInOutline;
@@ -25,6 +26,9 @@ using tamba::test::visibleWindowsOf;
 using tamba::test::windowTitle;
 
 namespace {
+
+// The program reads its clock a moment before it shows what it did.
+constexpr DWORD clockSlack = 50;
 
 struct Fish {
     RECT rect;
@@ -55,38 +59,38 @@ int stackedFish(DWORD processId, int waterTop) {
     return count;
 }
 
-// The score card: the program's visible dialog in the top-left corner of the screen.
-HWND scoreCardOf(DWORD processId) {
-    for (HWND window : visibleWindowsOf(processId)) {
-        char name[32] = {};
-        GetClassNameA(window, name, sizeof name);
-        const RECT rect = rectOf(window);
-        if (std::string(name) == "#32770" && rect.left == 0 && rect.top == 0)
-            return window;
+// When the bot saw each fish arrive in the stack: after the start of the last look that did not show it,
+// and by the end of the first look that did.
+struct CatchWatch {
+    // Looking starts at the click that starts the game.
+    CatchWatch(DWORD processId, int waterTop, DWORD from)
+        : processId(processId), waterTop(waterTop), lastLook(from) {}
+
+    DWORD processId;
+    int waterTop;
+    int count = 0;
+    DWORD lastLook;
+    std::vector<std::pair<DWORD, DWORD>> arrivals;
+
+    int look() {
+        const DWORD began = GetTickCount();
+        const int seen = stackedFish(processId, waterTop);
+        const DWORD ended = GetTickCount();
+        for (; count < seen; ++count)
+            arrivals.push_back({lastLook, ended});
+        lastLook = began;
+        return count;
     }
-    return nullptr;
-}
 
-// How many pixels of the card's navy ink each of the first eleven lines shows on the screen, in the
-// number column and in the time column.
-struct CardInk {
-    int numbers[11] = {};
-    int times[11] = {};
+    // Keeps looking while time passes.
+    void watch(DWORD milliseconds) {
+        const DWORD from = GetTickCount();
+        do {
+            look();
+            RealInput::settle(20);
+        } while (GetTickCount() - from < milliseconds);
+    }
 };
-
-CardInk cardInkOnScreen() {
-    tamba::test::PixelCanvas shown(362, 316, RGB(1, 2, 3));
-    HDC screen = GetDC(nullptr);
-    BitBlt(shown.dc(), 0, 0, 362, 316, screen, 0, 0, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    CardInk ink;
-    for (int line = 0; line < 11; ++line)
-        for (int y = 122 + 13 * line; y < 135 + 13 * line; ++y)
-            for (int x = 30; x < 240; ++x)
-                if (shown.at(x, y) == tamba::games::ScoreCard::textColour)
-                    ++(x < 86 ? ink.numbers : ink.times)[line];
-    return ink;
-}
 
 bool overlaps(const RECT& a, const RECT& b) {
     RECT out;
@@ -104,32 +108,41 @@ TEST(FishingBot, PlaysAWholeGame) {
     HWND character = GameLauncher::waitForCharacter();
     ASSERT_NE(character, nullptr);
     RECT dialog;
-    ASSERT_TRUE(GameLauncher::play(character, 1, dialog)) << "Games > Fishing Game";
+    DWORD clicked = 0;
+    ASSERT_TRUE(GameLauncher::play(character, 1, dialog, &clicked)) << "Games > Fishing Game";
     EXPECT_EQ(dialog.right - dialog.left, 363);
 
     HWND diver = FindWindowA("TambaGuiCustomWindow", "FishingFleebaWindow");
     ASSERT_NE(diver, nullptr);
-    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(diver) != FALSE; }, 5000));
+    // The game's clock starts after the click and before it hands the diver the keyboard.
+    GUITHREADINFO input = {};
+    input.cbSize = sizeof input;
+    const DWORD diverThread = GetWindowThreadProcessId(diver, nullptr);
+    ASSERT_TRUE(
+        pumpUntil([&] { return GetGUIThreadInfo(diverThread, &input) && input.hwndFocus == diver; }, 5000))
+        << "the diver never got the keyboard";
+    const DWORD startedBy = GetTickCount();
+    EXPECT_TRUE(IsWindowVisible(diver));
     EXPECT_FALSE(IsWindowVisible(character));
-    // The empty card, as a baseline for the lines written later.
-    ASSERT_TRUE(pumpUntil([&] { return scoreCardOf(program.processId()) != nullptr; }, 5000))
+    ASSERT_TRUE(pumpUntil([&] { return CardReader::cardOf(program.processId()) != nullptr; }, 5000))
         << "no score card";
-    RealInput::settle(300);
-    const CardInk empty = cardInkOnScreen();
+    CardReader card(CardReader::fishing);
+    ASSERT_TRUE(card.takeEmptyCard(CardReader::cardOf(program.processId()))) << "the card never stood still";
     const int surface = rectOf(diver).top;
     const int waterTop = surface + 188 + 20;
 
     const RECT leftBox = {5, 100, 82, 176}, rightBox = {38, 68, 109, 138};
     const DWORD began = GetTickCount();
+    CatchWatch catches(program.processId(), waterTop, clicked);
     int caught = 0;
     while (caught < 10 && GetTickCount() - began < 330000) {
         const RECT d = rectOf(diver);
         const int before = caught;
-        caught = stackedFish(program.processId(), waterTop);
+        caught = catches.look();
         if (caught > before || d.top <= surface) {
             // At home (or just back with a fish): dive again.
             RealInput::key(VK_DOWN);
-            RealInput::settle(100);
+            catches.watch(100);
             continue;
         }
         RECT left = leftBox, right = rightBox;
@@ -160,28 +173,61 @@ TEST(FishingBot, PlaysAWholeGame) {
             }
         }
         if (swiped) {
-            RealInput::settle(600); // the swipe plays, and a netted fish is carried up
+            catches.watch(600); // the swipe plays, and a netted fish is carried up
             continue;
         }
         // Push deeper while the net is above the target's row; let go to drift back up.
         if (targetRow >= 0 && d.top < targetRow)
             RealInput::key(VK_DOWN);
+        // No more looking here than at the loop's top: to stay deep the diver needs a press a tick.
         RealInput::settle(50);
     }
     const DWORD spent = GetTickCount() - began;
     std::printf("The bot caught %d fish in %.1f s\n", caught, spent / 1000.0);
+    if (caught < 10) {
+        // Where everything was when the bot gave up.
+        const RECT d = rectOf(diver);
+        std::printf("The diver at (%ld, %ld)\n", d.left, d.top);
+        for (int i = 0; i < 6; ++i) {
+            HWND fish = FindWindowA("TambaGuiCustomWindow", ("FishWindow" + std::to_string(i)).c_str());
+            for (; fish != nullptr; fish = FindWindowExA(nullptr, fish, "TambaGuiCustomWindow",
+                                                        ("FishWindow" + std::to_string(i)).c_str())) {
+                const RECT r = rectOf(fish);
+                std::printf("FishWindow%d at (%ld, %ld), %s\n", i, r.left, r.top,
+                            IsWindowVisible(fish) ? "shown" : "hidden");
+            }
+        }
+    }
     EXPECT_EQ(caught, 10);
 
-    // The card holds ten numbered lines, each with its time, and nothing below them.
-    RealInput::settle(500);
-    ASSERT_NE(scoreCardOf(program.processId()), nullptr) << "the score card went";
-    const CardInk full = cardInkOnScreen();
-    for (int line = 0; line < 10; ++line) {
-        EXPECT_GT(full.numbers[line], empty.numbers[line]) << "no number on line " << line + 1;
-        EXPECT_GT(full.times[line], empty.times[line]) << "no time on line " << line + 1;
+    // The card holds ten numbered lines, each the running total of whole seconds from the start to each
+    // catch, as the bot timed them, and nothing below them. Where a catch came close to a whole second the
+    // bot cannot tell which side of it the game read its clock, and either may stand.
+    ASSERT_NE(CardReader::cardOf(program.processId()), nullptr) << "the score card went";
+    std::vector<std::string> lines;
+    int total = 0;
+    for (int line = 0; line < caught; ++line) {
+        const DWORD earliest = catches.arrivals[line].first - clockSlack - startedBy;
+        const DWORD latest = catches.arrivals[line].second - clicked;
+        ASSERT_LT(latest - earliest, 1000u) << "catch " << line + 1 << " was not timed to a second";
+        lines.push_back("");
+        bool read = false;
+        for (int seconds = std::max(0, static_cast<int>(earliest) / 1000);
+             !read && seconds <= static_cast<int>(latest / 1000); ++seconds) {
+            lines.back() = std::to_string(total + seconds);
+            read = card.waitUntilReads(lines, line, 1000);
+        }
+        ASSERT_TRUE(read) << "line " << line + 1 << " holds no total the bot's times give ("
+                          << card.differences(lines, line) << " pixels differ from " << lines.back()
+                          << " secs)";
+        total = std::stoi(lines.back());
+        std::printf("Catch %d between %.2f and %.2f s: line %d reads %d secs\n", line + 1,
+                    static_cast<int>(earliest) / 1000.0, latest / 1000.0, line + 1, total);
+        std::vector<std::string> wrong = lines;
+        wrong.back() = std::to_string(total + 1);
+        EXPECT_FALSE(card.reads(wrong, line)) << "line " << line + 1 << " also reads " << wrong.back();
     }
-    EXPECT_EQ(full.numbers[10], empty.numbers[10]);
-    EXPECT_EQ(full.times[10], empty.times[10]);
+    EXPECT_TRUE(card.reads(lines, caught)) << "something below the last line";
 
     // The finished island invites a click, which opens the web address.
     HWND island = FindWindowA("TambaGuiCustomWindow", "IslandWindow");

@@ -1,21 +1,23 @@
 // A small bot plays golf on the real program with the mouse and the keyboard, as a person would: it drags
 // the golfer up to the ball, clicks it, turns it with Left and Right, winds up with Up held down and lets
 // go, until the ball drops into the cup, for all nine holes; the card then shows the strokes of each.
-#include "games/ScoreCard.h"
 #include "games/golf/GolfBallWindow.h"
 #include "games/golf/GolfFleebaWindow.h"
+#include "support/CardReader.h"
 #include "support/DebuggedProcess.h"
 #include "support/GameLauncher.h"
-#include "support/PixelCanvas.h"
 #include "support/RealInput.h"
 #include "support/TestEnvironment.h"
 
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using tamba::games::GolfBallWindow;
 using tamba::games::GolfFleebaWindow;
+using tamba::test::CardReader;
 using tamba::test::DebuggedProcess;
 using tamba::test::GameLauncher;
 using tamba::test::pointInOutline;
@@ -92,20 +94,6 @@ void dragBy(HWND golfer, int dx, int dy) {
     RealInput::settle(150);
     RealInput::release();
     RealInput::settle(150);
-}
-
-// Navy ink in the card's shots column on one line, as the screen shows it.
-int lineInk(int line) {
-    tamba::test::PixelCanvas shown(362, 316, RGB(1, 2, 3));
-    HDC screen = GetDC(nullptr);
-    BitBlt(shown.dc(), 0, 0, 362, 316, screen, 0, 0, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    int ink = 0;
-    for (int y = 116 + 15 * line; y < 131 + 15 * line; ++y)
-        for (int x = 86; x < 300; ++x)
-            if (shown.at(x, y) == tamba::games::ScoreCard::textColour)
-                ++ink;
-    return ink;
 }
 
 bool sameRect(const RECT& a, const RECT& b) {
@@ -195,18 +183,35 @@ TEST(GolfBot, PlaysNineHolesWithRealInput) {
     ASSERT_NE(hole, nullptr);
     ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(golfer) && IsWindowVisible(ball); }, 5000));
     EXPECT_FALSE(IsWindowVisible(character));
-    RealInput::settle(500);
-    int inkBefore[9];
-    for (int line = 0; line < 9; ++line)
-        inkBefore[line] = lineInk(line);
+    ASSERT_TRUE(pumpUntil([&] { return CardReader::cardOf(program.processId()) != nullptr; }, 5000))
+        << "no score card";
+    CardReader card(CardReader::golf);
+    ASSERT_TRUE(card.takeEmptyCard(CardReader::cardOf(program.processId()))) << "the card never stood still";
+    const DWORD began = GetTickCount();
 
     Golfer bot{golfer, ball, hole};
     int total = 0;
+    std::vector<std::string> lines; // the card as the bot played it: one line of strokes a hole
     for (int n = 1; n <= 9; ++n) {
         const RECT holeAt = rectOf(hole);
         const int strokes = bot.playHole();
         ASSERT_GT(strokes, 0) << "hole " << n << ": the ball never dropped in";
         total += strokes;
+        if (n == 9) {
+            // After the last hole the golfer stays where it played; move it off the card to read it.
+            RECT over;
+            const RECT cardAt = rectOf(CardReader::cardOf(program.processId()));
+            const RECT g = rectOf(golfer);
+            if (IntersectRect(&over, &g, &cardAt))
+                dragBy(golfer, 500 - g.left, 400 - g.top);
+        }
+        lines.push_back(std::to_string(strokes));
+        EXPECT_TRUE(card.waitUntilReads(lines, n - 1, 5000))
+            << "line " << n << " does not read " << strokes << " shots (" << card.differences(lines, n - 1)
+            << " pixels differ)";
+        std::vector<std::string> wrong = lines;
+        wrong.back() = std::to_string(strokes + 1);
+        EXPECT_FALSE(card.reads(wrong, n - 1)) << "line " << n << " also reads " << strokes + 1 << " shots";
         if (n < 9) {
             // The course is placed anew, clear of the card.
             const RECT card = rectOf(FindWindowA("#32770", nullptr));
@@ -215,12 +220,13 @@ TEST(GolfBot, PlaysNineHolesWithRealInput) {
             EXPECT_TRUE(next.left >= card.right || next.top >= card.bottom);
         }
     }
-    std::printf("The bot played nine holes in %d strokes\n", total);
-    // After the ninth the ball is put away, and every line of the card shows its strokes.
+    std::printf("The bot played nine holes in %d strokes in %.1f s\n", total,
+                (GetTickCount() - began) / 1000.0);
+    // After the ninth the ball is put away, and the card still shows every hole's strokes, and no more.
     EXPECT_FALSE(IsWindowVisible(ball));
-    RealInput::settle(300);
-    for (int line = 0; line < 9; ++line)
-        EXPECT_GT(lineInk(line), inkBefore[line]) << "no strokes on line " << line + 1;
+    for (unsigned line = 0; line <= 9; ++line)
+        EXPECT_TRUE(card.reads(lines, line))
+            << "line " << line + 1 << ": " << card.differences(lines, line) << " pixels differ";
 
     PostMessageA(FindWindowA("TambaGuiCustomWindow", "Fleeba"), WM_CLOSE, 0, 0);
     EXPECT_EQ(program.waitForExit(10000), 0u);

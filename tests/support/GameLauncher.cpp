@@ -14,7 +14,7 @@ HWND GameLauncher::waitForCharacter() {
     return character;
 }
 
-bool GameLauncher::play(HWND character, int entry, RECT& instructions) {
+bool GameLauncher::play(HWND character, int entry, RECT& instructions, DWORD* clickedAt) {
     POINT on;
     if (!pointInOutline(character, on))
         return false;
@@ -36,7 +36,11 @@ bool GameLauncher::play(HWND character, int entry, RECT& instructions) {
         return false;
     instructions = rectOf(dialog);
     // The play button sits near the picture's lower right corner.
-    RealInput::click(instructions.left + 316, instructions.top + 280);
+    RealInput::moveTo(instructions.left + 316, instructions.top + 280);
+    if (clickedAt != nullptr)
+        *clickedAt = GetTickCount();
+    RealInput::press();
+    RealInput::release();
     return true;
 }
 

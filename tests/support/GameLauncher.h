@@ -10,9 +10,10 @@ class GameLauncher {
 public:
     // The character's window once it stands in its place after the splash, or null.
     static HWND waitForCharacter();
-    // entry: 1 for the first game under "No Game". Gives the instructions picture's place; false if the
-    // menu or the instructions did not appear.
-    static bool play(HWND character, int entry, RECT& instructions);
+    // entry: 1 for the first game under "No Game". Gives the instructions picture's place, and when asked
+    // the tick count just before the click on its play button; false if the menu or the instructions
+    // did not appear.
+    static bool play(HWND character, int entry, RECT& instructions, DWORD* clickedAt = nullptr);
 };
 
 } // namespace tamba::test

@@ -2,6 +2,8 @@
 
 #include "support/TestEnvironment.h"
 
+#include <vector>
+
 namespace tamba::test {
 
 namespace {
@@ -14,7 +16,7 @@ void sendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
     SendInput(1, &input, sizeof input);
 }
 
-void sendKey(WORD virtualKey, DWORD flags) {
+INPUT keyInput(WORD virtualKey, DWORD flags) {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
@@ -22,6 +24,11 @@ void sendKey(WORD virtualKey, DWORD flags) {
     input.ki.dwFlags = flags;
     if (virtualKey == VK_LEFT || virtualKey == VK_RIGHT || virtualKey == VK_UP || virtualKey == VK_DOWN)
         input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    return input;
+}
+
+void sendKey(WORD virtualKey, DWORD flags) {
+    INPUT input = keyInput(virtualKey, flags);
     SendInput(1, &input, sizeof input);
 }
 } // namespace
@@ -90,6 +97,13 @@ void RealInput::keyUp(WORD virtualKey) {
 void RealInput::key(WORD virtualKey) {
     keyDown(virtualKey);
     keyUp(virtualKey);
+}
+
+void RealInput::keyBurst(WORD virtualKey, int downs) {
+    std::vector<INPUT> inputs(downs, keyInput(virtualKey, 0));
+    inputs.push_back(keyInput(virtualKey, KEYEVENTF_KEYUP));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    settle(20);
 }
 
 } // namespace tamba::test

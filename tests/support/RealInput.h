@@ -19,6 +19,9 @@ public:
     static void keyDown(WORD virtualKey);
     static void keyUp(WORD virtualKey);
     static void key(WORD virtualKey);
+    // A held key in one go: downs key-downs (the first press and its auto-repeats), then the key-up,
+    // all queued together so that they arrive faster than a timer tick.
+    static void keyBurst(WORD virtualKey, int downs);
     // Lets the input reach its window before the next step.
     static void settle(DWORD milliseconds = 60);
 };
