@@ -15,7 +15,9 @@ const char* const browserValue = "Browsers";
 std::string unixPath(const std::string& windowsPath) {
     using Translate = char*(CDECL*)(LPCWSTR);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    auto translate = reinterpret_cast<Translate>(GetProcAddress(kernel, "wine_get_unix_file_name"));
+    // Through void*: a FARPROC cast straight to another function type draws -Wcast-function-type.
+    auto translate = reinterpret_cast<Translate>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_unix_file_name")));
     if (translate == nullptr)
         return std::string();
     WCHAR wide[MAX_PATH] = {};
