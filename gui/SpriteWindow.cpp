@@ -199,8 +199,10 @@ void SpriteWindow::moveWindowTo(int x, int y, bool topmost) {
 }
 
 void SpriteWindow::setWindowRegion(GdiHandle<HRGN>& region) {
-    // Only a region the window accepted becomes the window's; a refused one stays with the caller.
-    if (SetWindowRgn(hwnd_, region.get(), FALSE) != 0)
+    // Only a region the window accepted becomes the window's; a refused one stays with the caller. Redrawn,
+    // so that what the old outline covered and the new one does not is repainted by the windows beneath:
+    // without composition the old frame would stay on the screen.
+    if (SetWindowRgn(hwnd_, region.get(), TRUE) != 0)
         region.release();
 }
 
