@@ -11,10 +11,41 @@
 namespace tamba::app {
 
 namespace {
-BOOL CALLBACK restackSpriteWindow(HWND window, LPARAM onTop) {
-    if (auto* sprite = dynamic_cast<gui::SpriteWindow*>(CustomWindow::fromHandle(window)))
-        sprite->setTopmost(onTop != 0);
-    return TRUE;
+// Every sprite window of the program registers with the animation timer: its listeners are the program's
+// own list of them, whatever other windows the thread has.
+gui::SpriteWindow* spriteWindowAt(const gui::Timer& timer, unsigned index) {
+    return dynamic_cast<gui::SpriteWindow*>(timer.listener(index));
+}
+
+// Whether the foreground window is another program's and fills its whole monitor with no caption: a
+// full-screen video, game or browser. A maximized window keeps its caption, whatever the taskbar does; the
+// desktop and the shell's own windows never count. Cheapest tests first: this runs on every tick.
+bool anotherProgramIsFullScreen() {
+    HWND front = GetForegroundWindow();
+    if (front == nullptr || front == GetDesktopWindow())
+        return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(front, &process);
+    if (process == GetCurrentProcessId())
+        return false;
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(front, GWL_STYLE));
+    if ((style & WS_CAPTION) == WS_CAPTION || (style & WS_VISIBLE) == 0 || (style & WS_MINIMIZE) != 0)
+        return false;
+    RECT rect;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(front, &rect) ||
+        !GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
+        return false;
+    const RECT& screen = monitor.rcMonitor;
+    if (rect.left > screen.left || rect.top > screen.top || rect.right < screen.right ||
+        rect.bottom < screen.bottom)
+        return false;
+    HWND shell = GetShellWindow();
+    DWORD shellProcess = 0;
+    if (shell != nullptr)
+        GetWindowThreadProcessId(shell, &shellProcess);
+    return process != shellProcess;
 }
 } // namespace
 
@@ -28,6 +59,21 @@ FleebaApp::FleebaApp()
     }
     current_ = &splash_;
     current_->start();
+    timer_.addListener(this);
+}
+
+FleebaApp::~FleebaApp() {
+    timer_.removeListener(this);
+}
+
+void FleebaApp::tick(gui::Timer&) {
+    const bool fullScreen = anotherProgramIsFullScreen();
+    if (fullScreen == standingDown_)
+        return;
+    standingDown_ = fullScreen;
+    // Without on top the windows already keep beneath everything: nothing to do either way.
+    if (onTop)
+        restack(!standingDown_);
 }
 
 void FleebaApp::selectGame(Game* next) {
@@ -43,7 +89,35 @@ void FleebaApp::returnToIdle() {
 }
 
 void FleebaApp::showMenu(int x, int y) {
+    keyboardLender_ = GetForegroundWindow();
     menu_.popUp(*this, x, y);
+    // A chosen command is waiting; it gives the keyboard back once it has run.
+    MSG command;
+    if (!PeekMessageA(&command, handle(), WM_COMMAND, WM_COMMAND, PM_NOREMOVE))
+        giveKeyboardBack();
+}
+
+void FleebaApp::giveKeyboardBack() {
+    HWND lender = keyboardLender_;
+    keyboardLender_ = nullptr;
+    if (lender == nullptr || lender == handle() || !IsWindow(lender) || !IsWindowVisible(lender))
+        return;
+    HWND front = GetForegroundWindow();
+    if (front == lender || takesKeys(front))
+        return;
+    // Another program that the user turned to meanwhile keeps the foreground.
+    if (front != nullptr && GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId())
+        return;
+    SetForegroundWindow(lender);
+}
+
+bool FleebaApp::takesKeys(HWND window) {
+    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
+        gui::SpriteWindow* sprite = spriteWindowAt(timer_, i);
+        if (sprite != nullptr && sprite->handle() == window)
+            return sprite->takesKeys();
+    }
+    return false;
 }
 
 void FleebaApp::onCommand(int id, int) {
@@ -69,6 +143,7 @@ void FleebaApp::onCommand(int id, int) {
     default:
         break;
     }
+    giveKeyboardBack();
 }
 
 void FleebaApp::runOptions() {
@@ -92,8 +167,15 @@ void FleebaApp::runOptions() {
 }
 
 void FleebaApp::applyOnTop() {
+    restack(onTop && !standingDown_);
+}
+
+void FleebaApp::restack(bool topmost) {
     // Every sprite window of every activity, shown or not, so that a game started later follows too.
-    EnumThreadWindows(GetCurrentThreadId(), restackSpriteWindow, onTop ? 1 : 0);
+    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
+        if (gui::SpriteWindow* window = spriteWindowAt(timer_, i))
+            window->setTopmost(topmost);
+    }
 }
 
 bool FleebaApp::queryRunOnStartup() {

@@ -134,6 +134,11 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
         return 1;
     case WM_NCHITTEST:
         return HTCLIENT;
+    case WM_MOUSEACTIVATE:
+        // A click never activates by itself: under X an activated window is handed to the window manager,
+        // which cancels the drag the click began. A window that takes keys asks for them once the button
+        // is up.
+        return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
         if (draggable_) {
             dragging_ = true;
@@ -152,6 +157,10 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
         if (draggable_ && dragging_) {
             dragging_ = false;
             ReleaseCapture();
+        }
+        if (takesKeys_) {
+            SetForegroundWindow(window);
+            SetFocus(window);
         }
         return 0;
     case WM_CAPTURECHANGED:
