@@ -11,6 +11,10 @@ namespace {
 // working in whatever application has the focus.
 constexpr UINT placementFlags = SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOSENDCHANGING | SWP_DEFERERASE;
 
+// While the left button is held on a draggable window.
+constexpr UINT_PTR dragTimerId = 1;
+constexpr UINT dragPollMs = 15;
+
 HWND zOrderFor(bool topmost) {
     return topmost ? HWND_TOPMOST : HWND_BOTTOM;
 }
@@ -143,10 +147,17 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
         if (draggable_) {
             dragging_ = true;
             firstMove_ = true;
+            POINT cursor;
+            GetCursorPos(&cursor);
+            lastCursorX_ = cursor.x;
+            lastCursorY_ = cursor.y;
             // Grabbing the window restarts its animation.
             if (sprite_ != nullptr)
                 sprite_->rewind(topmost_);
             SetCapture(window);
+            // Some platforms (Wine) route the mouse to the capture of the foreground program only, and this
+            // window never takes the foreground: it also follows the cursor on a timer of its own.
+            SetTimer(window, dragTimerId, dragPollMs, nullptr);
         }
         return 0;
     case WM_MOUSEMOVE:
@@ -154,24 +165,58 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
             drag();
         return 0;
     case WM_LBUTTONUP:
-        if (draggable_ && dragging_) {
-            dragging_ = false;
-            ReleaseCapture();
-        }
-        if (takesKeys_) {
-            SetForegroundWindow(window);
-            SetFocus(window);
-        }
+        if (draggable_ && dragging_)
+            endDrag();
+        takeKeyboard();
+        return 0;
+    case WM_TIMER:
+        if (wParam != dragTimerId)
+            return CustomWindow::handleMessage(window, message, wParam, lParam);
+        followCursor();
         return 0;
     case WM_CAPTURECHANGED:
         // Capture taken away mid-drag (a menu, a dialog): without it the button-up never arrives, and the
         // window would follow the cursor with no button held.
-        if (reinterpret_cast<HWND>(lParam) != window)
+        if (reinterpret_cast<HWND>(lParam) != window) {
             dragging_ = false;
+            KillTimer(window, dragTimerId);
+        }
         return 0;
     default:
         return CustomWindow::handleMessage(window, message, wParam, lParam);
     }
+}
+
+void SpriteWindow::endDrag() {
+    dragging_ = false;
+    KillTimer(hwnd_, dragTimerId);
+    if (GetCapture() == hwnd_)
+        ReleaseCapture();
+}
+
+void SpriteWindow::takeKeyboard() {
+    if (!takesKeys_)
+        return;
+    SetForegroundWindow(hwnd_);
+    SetFocus(hwnd_);
+}
+
+void SpriteWindow::followCursor() {
+    if (!dragging_) {
+        KillTimer(hwnd_, dragTimerId);
+        return;
+    }
+    // The button came up where this window could not hear it.
+    const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    if ((GetAsyncKeyState(button) & 0x8000) == 0) {
+        endDrag();
+        takeKeyboard();
+        return;
+    }
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (cursor.x != lastCursorX_ || cursor.y != lastCursorY_)
+        drag();
 }
 
 void SpriteWindow::drag() {

@@ -62,6 +62,10 @@ protected:
 private:
     bool animating() const;
     void drag();
+    void endDrag();
+    // A poll of the cursor and the button while dragging: moves as a mouse move would.
+    void followCursor();
+    void takeKeyboard();
 
     Sprite* sprite_; // not owned: the derived window owns its sprites
     bool inTick_;
