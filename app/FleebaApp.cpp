@@ -8,6 +8,8 @@
 
 #include "res/resource.h"
 
+#include <vector>
+
 namespace tamba::app {
 
 namespace {
@@ -20,8 +22,7 @@ gui::SpriteWindow* spriteWindowAt(const gui::Timer& timer, unsigned index) {
 // Whether the foreground window is another program's and fills its whole monitor with no caption: a
 // full-screen video, game or browser. A maximized window keeps its caption, whatever the taskbar does; the
 // desktop and the shell's own windows never count. Cheapest tests first: this runs on every tick.
-bool anotherProgramIsFullScreen() {
-    HWND front = GetForegroundWindow();
+bool anotherProgramIsFullScreen(HWND front) {
     if (front == nullptr || front == GetDesktopWindow())
         return false;
     DWORD process = 0;
@@ -67,13 +68,50 @@ FleebaApp::~FleebaApp() {
 }
 
 void FleebaApp::tick(gui::Timer&) {
-    const bool fullScreen = anotherProgramIsFullScreen();
-    if (fullScreen == standingDown_)
-        return;
-    standingDown_ = fullScreen;
-    // Without on top the windows already keep beneath everything: nothing to do either way.
-    if (onTop)
-        restack(!standingDown_);
+    HWND front = GetForegroundWindow();
+    if (front != lastForeground_) {
+        lastForeground_ = front;
+        // Under X (Wine without a window manager) the window of another program that becomes active is
+        // raised above every other, top-most or not: this one's shown windows go back above it, on this
+        // tick and the next, as that program may raise its window a moment later.
+        raiseTicks_ = 2;
+    }
+    const bool fullScreen = anotherProgramIsFullScreen(front);
+    if (fullScreen != standingDown_) {
+        standingDown_ = fullScreen;
+        // Without on top the windows already keep beneath everything: nothing to do either way.
+        if (onTop)
+            restack(!standingDown_);
+    }
+    if (raiseTicks_ > 0) {
+        --raiseTicks_;
+        if (onTop && !standingDown_)
+            raiseShownWindows();
+    }
+}
+
+void FleebaApp::raiseShownWindows() {
+    // From the bottom up, so that they keep their order among themselves; listed first, as each raise
+    // changes the order being walked.
+    std::vector<HWND> shown;
+    for (HWND window = GetWindow(handle(), GW_HWNDLAST); window != nullptr;
+         window = GetWindow(window, GW_HWNDPREV)) {
+        gui::SpriteWindow* sprite = spriteWindowOf(window);
+        if (sprite != nullptr && sprite->visibility() == gui::SpriteWindow::Shown && IsWindowVisible(window))
+            shown.push_back(window);
+    }
+    // A window first in the z-order already is not moved at all, so not raised either: a hidden one of
+    // ours goes first.
+    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
+        gui::SpriteWindow* sprite = spriteWindowAt(timer_, i);
+        if (sprite != nullptr && !IsWindowVisible(sprite->handle())) {
+            SetWindowPos(sprite->handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            break;
+        }
+    }
+    for (HWND window : shown)
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FleebaApp::selectGame(Game* next) {
@@ -90,6 +128,11 @@ void FleebaApp::returnToIdle() {
 
 void FleebaApp::showMenu(int x, int y) {
     keyboardLender_ = GetForegroundWindow();
+    // Under X the keys reach the window that has the X keyboard focus, and a hidden window never has it:
+    // while the menu is open, the shown window it was asked from is active, so that the menu's keys work.
+    gui::SpriteWindow* asking = spriteWindowOf(WindowFromPoint(POINT{x, y}));
+    if (asking != nullptr && asking->visibility() == gui::SpriteWindow::Shown)
+        SetForegroundWindow(asking->handle());
     menu_.popUp(*this, x, y);
     // A chosen command is waiting; it gives the keyboard back once it has run.
     MSG command;
@@ -112,12 +155,17 @@ void FleebaApp::giveKeyboardBack() {
 }
 
 bool FleebaApp::takesKeys(HWND window) {
+    gui::SpriteWindow* sprite = spriteWindowOf(window);
+    return sprite != nullptr && sprite->takesKeys();
+}
+
+gui::SpriteWindow* FleebaApp::spriteWindowOf(HWND window) {
     for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
         gui::SpriteWindow* sprite = spriteWindowAt(timer_, i);
         if (sprite != nullptr && sprite->handle() == window)
-            return sprite->takesKeys();
+            return sprite;
     }
-    return false;
+    return nullptr;
 }
 
 void FleebaApp::onCommand(int id, int) {

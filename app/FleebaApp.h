@@ -54,10 +54,13 @@ public:
 
 private:
     void restack(bool topmost);
+    void raiseShownWindows();
     // The menu borrows the foreground while it is open; this hands it back unless a window that takes
     // keys has it now.
     void giveKeyboardBack();
     bool takesKeys(HWND window);
+    // The program's sprite window with that handle, or none.
+    gui::SpriteWindow* spriteWindowOf(HWND window);
 
     gui::Timer timer_;
     FleebaSplashScreen splash_;
@@ -68,6 +71,8 @@ private:
     PopupMenu menu_;
     Game* current_ = nullptr; // not owned: one of the members above
     bool standingDown_ = false;
+    HWND lastForeground_ = nullptr; // not owned: the foreground window at the last tick, any program's
+    int raiseTicks_ = 0;
     HWND keyboardLender_ = nullptr; // not owned: whatever window had the foreground when the menu opened
 };
 
