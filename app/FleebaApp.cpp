@@ -71,10 +71,14 @@ void FleebaApp::tick(gui::Timer&) {
     HWND front = GetForegroundWindow();
     if (front != lastForeground_) {
         lastForeground_ = front;
+        DWORD process = 0;
+        if (front != nullptr)
+            GetWindowThreadProcessId(front, &process);
         // Under X (Wine without a window manager) the window of another program that becomes active is
-        // raised above every other, top-most or not: this one's shown windows go back above it, on this
-        // tick and the next, as that program may raise its window a moment later.
-        raiseTicks_ = 2;
+        // raised above every other, top-most or not: this one's shown windows go back above it, now and
+        // a few times within the next second, as that program raises its window when it gets round to it.
+        if (process != GetCurrentProcessId())
+            raiseTicks_ = 8;
     }
     const bool fullScreen = anotherProgramIsFullScreen(front);
     if (fullScreen != standingDown_) {
@@ -84,9 +88,11 @@ void FleebaApp::tick(gui::Timer&) {
             restack(!standingDown_);
     }
     if (raiseTicks_ > 0) {
-        --raiseTicks_;
-        if (onTop && !standingDown_)
+        // On this tick, the next, and three and seven ticks later.
+        if ((raiseTicks_ == 8 || raiseTicks_ == 7 || raiseTicks_ == 5 || raiseTicks_ == 1) && onTop &&
+            !standingDown_)
             raiseShownWindows();
+        --raiseTicks_;
     }
 }
 
@@ -152,6 +158,8 @@ void FleebaApp::giveKeyboardBack() {
     if (front != nullptr && GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId())
         return;
     SetForegroundWindow(lender);
+    // The ticks may not have seen the foreground leave it: the window raised now must be followed.
+    raiseTicks_ = 8;
 }
 
 bool FleebaApp::takesKeys(HWND window) {

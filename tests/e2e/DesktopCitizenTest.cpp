@@ -127,7 +127,8 @@ void keepsTheKeyboard(const UserWindow& user, HWND toy, const char* after) {
 TEST(DesktopCitizen, ClicksAndDragsLeaveTheKeyboardWhereItWasAndTheGolferTakesItWhenClicked) {
     Program program;
     ASSERT_NO_FATAL_FAILURE(start(program));
-    UserWindow user(WS_OVERLAPPEDWINDOW, 40, 40, 300, 200);
+    // Beneath the character and wherever it is dragged to.
+    UserWindow user(WS_OVERLAPPEDWINDOW, 200, 200, 600, 450);
     ASSERT_EQ(GetForegroundWindow(), user.handle);
     HWND character = program.character;
 
@@ -160,6 +161,9 @@ TEST(DesktopCitizen, ClicksAndDragsLeaveTheKeyboardWhereItWasAndTheGolferTakesIt
     ASSERT_TRUE(pumpUntil([] { return visibleMenu() == nullptr; }, 3000));
     EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == user.handle; }, 3000))
         << "the dismissed menu kept the keyboard";
+    // The program that got the keyboard back did not cover the character.
+    RealInput::settle(1000);
+    EXPECT_NE(screenColour(on), userColour);
 
     // Golf starts without the keyboard; clicks on the ball and the hole keep it with the user's program,
     // a click on the golfer gives it to the golfer, and its keys turn it.
