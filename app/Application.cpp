@@ -11,12 +11,18 @@ Application* theApplication = nullptr;
 }
 
 Application::Application(HINSTANCE instance, util::Logger& logger)
-    : ProgramContext(logger), instance_(instance), desktopRect_{0, 0, 0, 0}, activeDialog_(nullptr) {
+    : ProgramContext(logger), instance_(instance), desktopRect_{0, 0, 0, 0}, activeDialog_(nullptr),
+      previous_(theApplication) {
     theApplication = this;
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};
     InitCommonControlsEx(&controls);
     GetWindowRect(GetDesktopWindow(), &desktopRect_);
     logCurrentOsVersion(logger);
+}
+
+Application::~Application() {
+    if (theApplication == this)
+        theApplication = previous_;
 }
 
 Application* Application::current() {

@@ -15,7 +15,8 @@ namespace tamba::app {
 class Application : public util::ProgramContext {
 public:
     Application(HINSTANCE instance, util::Logger& logger);
-    ~Application() override = default;
+    // The application that was current before this one is current again.
+    ~Application() override;
 
     static Application* current();
 
@@ -37,6 +38,7 @@ private:
     HINSTANCE instance_;        // not owned: the module's handle
     RECT desktopRect_;          // never refreshed: centring uses the screen the program started on
     gui::Window* activeDialog_; // not owned; set and cleared by the dialog layer
+    Application* previous_;     // not owned: the one this replaced as current, or none
 };
 
 } // namespace tamba::app

@@ -3,6 +3,8 @@
 #include "app/Application.h"
 #include "tamba_util/Exception.h"
 
+#include <windowsx.h>
+
 namespace tamba::app {
 
 namespace {
@@ -55,16 +57,38 @@ LRESULT CALLBACK CustomWindow::windowProc(HWND window, UINT message, WPARAM wPar
     }
     if (self == nullptr)
         return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
     // No exception may unwind through the platform's dispatch: log it and carry on.
     try {
-        return self->handleMessage(window, message, wParam, lParam);
+        result = self->handleMessage(window, message, wParam, lParam);
     } catch (const util::Exception& e) {
         Application::current()->logger().log("%s", e.message().c_str());
     } catch (...) {
         Application::current()->logger().log("Unexpected exception in a window procedure\n");
     }
-    return 0;
+    if (message == WM_DESTROY) {
+        // Destroyed by the platform (a close request, say): the number may soon name another window, so
+        // neither the object nor the window may keep the other.
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        if (self->hwnd_ == window)
+            self->hwnd_ = nullptr;
+    }
+    return result;
 }
+
+namespace {
+// The point the menu opens at: the message's screen coordinates, signed (a monitor left of or above the
+// primary one has negative ones); a request from the keyboard (Shift+F10, the menu key) comes as -1, -1
+// and opens the menu in the middle of the window that asked.
+POINT menuPoint(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (static_cast<DWORD>(lParam) != 0xFFFFFFFFu)
+        return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    HWND asking = reinterpret_cast<HWND>(wParam);
+    RECT rect = {};
+    GetWindowRect(asking != nullptr && IsWindow(asking) ? asking : window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+} // namespace
 
 LRESULT CustomWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -82,9 +106,11 @@ LRESULT CustomWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
         if (onClose())
             return DefWindowProcA(window, message, wParam, lParam);
         return 0;
-    case WM_CONTEXTMENU:
-        onContextMenu(LOWORD(lParam), HIWORD(lParam));
+    case WM_CONTEXTMENU: {
+        const POINT point = menuPoint(window, wParam, lParam);
+        onContextMenu(point.x, point.y);
         return 0;
+    }
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;

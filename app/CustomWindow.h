@@ -20,7 +20,8 @@ public:
     // Returning false keeps the window open.
     virtual bool onClose();
     virtual void onCommand(int id, int code);
-    // Screen coordinates; a menu asked for from the keyboard arrives as 65535, 65535.
+    // Screen coordinates, negative on a monitor left of or above the primary one; a menu asked for from
+    // the keyboard arrives as the middle of the window that asked.
     virtual void onContextMenu(int x, int y);
 
     // The object a window of this class is bound to, or none.

@@ -124,8 +124,23 @@ void FleebaApp::selectGame(Game* next) {
     if (current_ != nullptr)
         current_->stop();
     current_ = next;
-    if (current_ != nullptr)
+    if (current_ == nullptr)
+        return;
+    try {
         current_->start();
+        return;
+    } catch (const util::Exception& e) {
+        Application::current()->logger().log("%s", e.message().c_str());
+    }
+    // A game that could not start (a missing picture, a dialog that cannot be made) is taken down again,
+    // whatever it had shown, and the character takes over.
+    current_->stop();
+    if (current_ == &character_) {
+        current_ = nullptr;
+        return;
+    }
+    current_ = &character_;
+    character_.start();
 }
 
 void FleebaApp::returnToIdle() {

@@ -23,7 +23,8 @@ public:
     FleebaApp();
     ~FleebaApp() override;
 
-    // Stops the current activity, then starts the next; selecting the running one restarts it.
+    // Stops the current activity, then starts the next; selecting the running one restarts it. A start
+    // that throws is logged, and the idle character becomes current instead.
     void selectGame(Game* next);
     void returnToIdle();
     void showMenu(int x, int y);

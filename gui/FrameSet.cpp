@@ -73,11 +73,11 @@ void FrameSet::unload() {
     std::vector<BITMAP>().swap(descriptions_);
     std::vector<const RGNDATA*>().swap(outlines_);
     std::vector<DWORD>().swap(outlineSizes_);
+    loaded_ = false;
 }
 
 void FrameSet::frameSize(int index, SIZE& size) {
     ensureLoaded();
-    // The table is empty after unload, so this also keeps an unloaded set safe.
     if (index < 0 || static_cast<unsigned>(index) >= descriptions_.size())
         return;
     size.cx = descriptions_[index].bmWidth;

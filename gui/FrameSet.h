@@ -27,7 +27,8 @@ public:
     // Throws "Could not load bitmap <n>" or "Could not load region <n>"; a failed load is not retried,
     // and the frames before the failure keep their bitmaps.
     void load();
-    // Deletes the bitmaps and forgets the tables; runs when the set goes.
+    // Deletes the bitmaps and forgets the tables; runs when the set goes. Afterwards the set is unloaded:
+    // its next use loads it again.
     void unload();
 
     // Leaves size as it was for an index outside the set.

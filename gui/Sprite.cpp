@@ -7,9 +7,18 @@
 
 namespace tamba::gui {
 
+namespace {
+// A sprite shows a frame from the start and steps modulo its count: it needs one.
+int checkedFrameCount(int count) {
+    if (count < 1)
+        throw util::Exception("Could not create sprite with frame count " + util::String::fromInt(count));
+    return count;
+}
+} // namespace
+
 Sprite::Sprite(int count, int firstBitmapId, int firstRegionId)
-    : host_(nullptr), frames_(count, firstBitmapId, firstRegionId), currentFrame_(0), frameOffset_(nullptr),
-      placed_(false), outlineShown_(nullptr), outlineShownSize_(0) {
+    : host_(nullptr), frames_(checkedFrameCount(count), firstBitmapId, firstRegionId), currentFrame_(0),
+      frameOffset_(nullptr), placed_(false), outlineShown_(nullptr), outlineShownSize_(0) {
     if (dc_.handle() == nullptr)
         throw util::Exception("Could not create bitmap dc");
     frames_.load();

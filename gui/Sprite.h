@@ -15,7 +15,8 @@ class SpriteHost;
 // and when the animation is finished.
 class Sprite {
 public:
-    // Throws "Could not create bitmap dc", or the frame set's load errors. count must be at least 1.
+    // Throws "Could not create bitmap dc", or the frame set's load errors; a count below 1 is refused with
+    // "Could not create sprite with frame count <n>".
     Sprite(int count, int firstBitmapId, int firstRegionId);
     Sprite(const Sprite&) = delete;
     Sprite& operator=(const Sprite&) = delete;

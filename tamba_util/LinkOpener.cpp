@@ -1,31 +1,71 @@
 #include "tamba_util/LinkOpener.h"
 
+#include "tamba_util/PlatformPath.h"
+
 #include <cstdlib>
 #include <intshcut.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <string>
+#include <vector>
 
 namespace tamba::util {
 
-Path tempFileName(const String& extension) {
-    char directory[MAX_PATH] = {};
-    if (GetTempPathA(sizeof directory, directory) == 0)
-        return Path();
-    char created[MAX_PATH] = {};
-    if (GetTempFileNameA(directory, "tmp", 0, created) == 0)
-        return Path();
+namespace {
+// The files the platform made while a free name was sought: each stays until the search ends, so that
+// every try is given another number, and then goes.
+class PlatformTempFiles {
+public:
+    PlatformTempFiles() = default;
+    PlatformTempFiles(const PlatformTempFiles&) = delete;
+    PlatformTempFiles& operator=(const PlatformTempFiles&) = delete;
+    ~PlatformTempFiles() {
+        for (const std::string& name : names_)
+            DeleteFileA(name.c_str());
+    }
+    void keep(const char* name) { names_.emplace_back(name); }
 
-    // The platform's name is unique because it made the file; ours keeps that name with another
-    // extension and lets the made file go.
-    char drive[_MAX_DRIVE];
-    char folder[_MAX_DIR];
-    char name[_MAX_FNAME];
-    char oldExtension[_MAX_EXT];
-    _splitpath(created, drive, folder, name, oldExtension);
-    char result[MAX_PATH] = {};
-    _makepath(result, drive, folder, name, extension.c_str());
-    DeleteFileA(created);
-    return Path(String(result));
+private:
+    std::vector<std::string> names_;
+};
+
+constexpr int nameAttempts = 100;
+} // namespace
+
+Path tempFileName(const String& extension) {
+    const Path directory = platformPath([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); });
+    if (directory.c_str()[0] == '\0')
+        return Path();
+    PlatformTempFiles made;
+    for (int attempt = 0; attempt < nameAttempts; ++attempt) {
+        char created[MAX_PATH] = {};
+        if (GetTempFileNameA(directory.c_str(), "tmp", 0, created) == 0)
+            return Path();
+
+        // The platform's name is unique because it made the file; ours keeps that name with another
+        // extension, and is ours only once its own file is made: a file of that name may be there already
+        // (a shortcut made within the same millisecond, say).
+        char drive[_MAX_DRIVE];
+        char folder[_MAX_DIR];
+        char name[_MAX_FNAME];
+        char oldExtension[_MAX_EXT];
+        _splitpath(created, drive, folder, name, oldExtension);
+        char result[MAX_PATH] = {};
+        _makepath(result, drive, folder, name, extension.c_str());
+        if (lstrcmpiA(result, created) == 0)
+            return Path(String(result)); // the file made is the one asked for
+        made.keep(created);
+        HANDLE file =
+            CreateFileA(result, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return Path(String(result));
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            return Path();
+    }
+    return Path();
 }
 
 HRESULT writeInternetShortcut(const Path& file, const String& url) {

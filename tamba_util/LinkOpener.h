@@ -8,8 +8,9 @@
 
 namespace tamba::util {
 
-// A new name in the user's temporary directory, "tmp" and a unique part followed by the extension
-// (".url", say, point included). The file itself is not created. Empty if the platform gives no name.
+// A new file in the user's temporary directory, "tmp" and a unique part followed by the extension
+// (".url", say, point included): the name is held by creating the file, empty, so that no later call can
+// be given it too. Empty if the platform gives no name.
 Path tempFileName(const String& extension);
 
 // Writes an internet shortcut file for the url through the shell's own shortcut object, so the file is

@@ -1,14 +1,13 @@
 #include "tamba_util/ProgramContext.h"
 
 #include "tamba_util/ErrorText.h"
+#include "tamba_util/PlatformPath.h"
 
 namespace tamba::util {
 
 namespace {
 Path queryModulePath() {
-    char buffer[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    return Path(String(buffer));
+    return platformPath([](char* buffer, DWORD size) { return GetModuleFileNameA(nullptr, buffer, size); });
 }
 } // namespace
 

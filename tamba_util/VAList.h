@@ -13,8 +13,13 @@ public:
     virtual ~VAList() { delete[] items_; }
 
     void append(const T& value) {
-        if (count_ == capacity_)
+        if (count_ == capacity_) {
+            // The value may be one of our own items, which growing destroys: copy it first.
+            const T copy(value);
             grow();
+            items_[count_++] = copy;
+            return;
+        }
         items_[count_++] = value;
     }
 

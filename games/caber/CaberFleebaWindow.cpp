@@ -40,6 +40,8 @@ void CaberFleebaWindow::prepareThrow() {
     moveTo(screen.right - size.cx, screen.bottom / 2 - size.cy / 2);
     presses_ = 0;
     state_ = ready;
+    // A game stopped or chosen again mid-run would otherwise glide on by itself and foul the next press.
+    runner_.setMode(0);
     play(stand);
     show();
 }

@@ -45,6 +45,9 @@ FishingGame::FishingGame(gui::Timer& timer, app::FleebaApp* app)
 
 FishingGame::~FishingGame() {
     card_.reset();
+    // The diver goes before the island, with no stop first at exit: a focus change meanwhile must not
+    // reach it through the island.
+    island_.setDiverWindow(nullptr);
 }
 
 void FishingGame::start() {

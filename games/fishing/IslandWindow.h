@@ -23,6 +23,7 @@ public:
 
     void prepareForPlay();
     void setDiverWindow(FishingFleebaWindow* diver) { diver_ = diver; }
+    FishingFleebaWindow* diverWindow() const { return diver_; }
     // Shows the character standing on the island, or the island alone while it dives.
     void setDiverAtHome(bool atHome);
     void showFinished();

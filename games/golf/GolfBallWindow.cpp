@@ -41,6 +41,11 @@ void GolfBallWindow::launch(int direction, int power) {
     speed_ = std::min(power + 1, maxPowerSteps) * speedPerPower;
 }
 
+void GolfBallWindow::stopFlight() {
+    flying_ = 0;
+    speed_ = 0;
+}
+
 void GolfBallWindow::onSpriteFinished() {
     if (flying_ == 0)
         return;

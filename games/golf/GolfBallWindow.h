@@ -31,6 +31,8 @@ public:
     void show() override;
     // Ignored while the ball is flying.
     void launch(int direction, int power);
+    // At rest where it is, as if it had never been struck.
+    void stopFlight();
     // One step of the flight per tick.
     void onSpriteFinished() override;
 

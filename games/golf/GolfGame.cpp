@@ -60,6 +60,9 @@ void GolfGame::start() {
         app::Application::current()->logger().log("%s", e.message().c_str());
     }
     hole_.show();
+    // A ball still flying when the last game stopped would fly on, and could drop into the new course's
+    // cup before a stroke, scoring 0 shots.
+    ball_.stopFlight();
     ball_.setScorecard(card_.get());
     ball_.show();
     golfer_.resetForGame();

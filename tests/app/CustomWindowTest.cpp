@@ -108,10 +108,16 @@ TEST(CustomWindow, MessagesBecomeHandlerCalls) {
                  MAKELPARAM(300, 200));
     EXPECT_EQ(window.menuX, 300);
     EXPECT_EQ(window.menuY, 200);
-    // From the keyboard the platform sends -1, -1: both words arrive as 65535.
+    // Left of and above the primary monitor the coordinates are negative.
+    SendMessageA(window.handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window.handle()),
+                 MAKELPARAM(-300, -2));
+    EXPECT_EQ(window.menuX, -300);
+    EXPECT_EQ(window.menuY, -2);
+    // From the keyboard (Shift+F10, the menu key) the platform sends -1, -1: the menu opens in the middle
+    // of the window that asked, here at (10, 10) and 50 by 40.
     SendMessageA(window.handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window.handle()), -1);
-    EXPECT_EQ(window.menuX, 65535);
-    EXPECT_EQ(window.menuY, 65535);
+    EXPECT_EQ(window.menuX, 35);
+    EXPECT_EQ(window.menuY, 30);
 
     SendMessageA(window.handle(), WM_COMMAND, MAKEWPARAM(40003, 1), 0);
     EXPECT_EQ(window.commandId, 40003);
@@ -136,17 +142,27 @@ TEST(CustomWindow, CloseAllowedDestroysTheWindowAndTheObjectCopes) {
         handle = window.handle();
         SendMessageA(handle, WM_CLOSE, 0, 0);
         EXPECT_FALSE(IsWindow(handle));
+        // The platform may give the number to a new window: the object must not keep it.
+        EXPECT_EQ(window.handle(), nullptr);
     } // the destructor finds no window and touches none
     EXPECT_FALSE(IsWindow(handle));
 }
 
 TEST(CustomWindow, DestructionUnbindsAndDestroysTheWindow) {
-    HWND handle;
-    {
-        RecordingWindow window;
-        handle = window.handle();
-    }
+    auto* window = new RecordingWindow;
+    const HWND handle = window->handle();
+    deliveries.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, watchDeliveries, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    delete window;
+    UnhookWindowsHookEx(hook);
     EXPECT_FALSE(IsWindow(handle));
+    bool sawDestroy = false;
+    for (const auto& d : deliveries) {
+        sawDestroy = sawDestroy || d.message == WM_DESTROY;
+        EXPECT_EQ(d.boundTo, 0) << "message " << d.message << " would reach the half-destroyed object";
+    }
+    EXPECT_TRUE(sawDestroy);
 }
 
 TEST(MainWindow, CloseQuitsAndDestroysTheWindow) {

@@ -1,13 +1,21 @@
 #include "app/FleebaApp.h"
+#include "app/Application.h"
 #include "app/Game.h"
+#include "app/StartupRegistration.h"
+#include "support/CapturingLogger.h"
+#include "support/TestEnvironment.h"
+#include "tamba_util/Exception.h"
 
 #include "resource.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
+using tamba::app::Application;
 using tamba::app::FleebaApp;
 using tamba::app::Game;
+using tamba::app::StartupRegistration;
 
 namespace {
 class FakeGame : public Game {
@@ -77,20 +85,101 @@ TEST(FleebaApp, NoGameRecentresTheCharacterAndUnknownCommandsDoNothing) {
     EXPECT_TRUE(IsWindowVisible(app.characterWindow().handle()));
 }
 
+namespace {
+// The program's own start-up value, or "<none>".
+std::string startupValue() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, StartupRegistration::runKey, 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return "<none>";
+    char data[1024] = {};
+    DWORD size = sizeof data - 1;
+    const LONG status =
+        RegQueryValueExA(key, "Fleeba Desktop Toy", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? data : "<none>";
+}
+
+// Puts back whatever start-up value was there, so that a registration of the real program survives the test.
+class KeptStartupValue {
+public:
+    KeptStartupValue() : value_(startupValue()) {}
+    ~KeptStartupValue() {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, StartupRegistration::runKey, 0, KEY_SET_VALUE, &key) !=
+            ERROR_SUCCESS)
+            return;
+        if (value_ == "<none>")
+            RegDeleteValueA(key, "Fleeba Desktop Toy");
+        else
+            RegSetValueExA(key, "Fleeba Desktop Toy", 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(value_.c_str()),
+                           static_cast<DWORD>(value_.size() + 1));
+        RegCloseKey(key);
+    }
+
+private:
+    std::string value_;
+};
+} // namespace
+
 TEST(FleebaApp, RunOnStartupMirrorsTheRegistryValue) {
-    // The test prefix has no start-up value for this test executable unless a test put one there.
+    const KeptStartupValue kept;
     {
         FleebaApp app;
         app.applyRunOnStartup(false);
+        EXPECT_EQ(startupValue(), "<none>");
     }
     {
         FleebaApp app;
         EXPECT_FALSE(app.runOnStartup);
         app.applyRunOnStartup(true);
     }
+    EXPECT_EQ(startupValue(), "\"" + std::string(Application::current()->modulePath().c_str()) + "\"");
     FleebaApp app;
     EXPECT_TRUE(app.runOnStartup);
-    app.applyRunOnStartup(false);
+}
+
+// A start that throws (a missing picture, a dialog that cannot be made) must not leave a half-started game
+// current: the character takes over and the failure is logged.
+TEST(FleebaApp, AGameWhoseStartFailsGivesWayToTheCharacter) {
+    tamba::test::CapturingLogger logger;
+    const Application capturing(GetModuleHandleA(nullptr), logger);
+    FleebaApp app;
+    app.returnToIdle();
+    app.fishingGame().setShowInstructions(
+        [] { throw tamba::util::Exception("Could not create dialog 101"); });
+    logger.lines.clear();
+    SendMessageA(app.handle(), WM_COMMAND, IDM_FISHING_GAME, 0);
+    EXPECT_EQ(app.currentGame(), static_cast<Game*>(&app.characterWindow()));
+    EXPECT_TRUE(IsWindowVisible(app.characterWindow().handle()));
+    EXPECT_FALSE(IsWindowVisible(app.fishingGame().island().handle()));
+    EXPECT_EQ(std::count(logger.lines.begin(), logger.lines.end(), "Could not create dialog 101\n"), 1);
+}
+
+namespace {
+RECT menuSeen;
+void CALLBACK closeTheMenuOnceOpen(HWND, UINT, UINT_PTR, DWORD) {
+    if (HWND menu = tamba::test::visibleMenu()) {
+        menuSeen = tamba::test::rectOf(menu);
+        EndMenu();
+    }
+}
+} // namespace
+
+// Shift+F10 or the menu key sends -1, -1 for the place: the menu opens at the window that asked, not in the
+// screen's bottom-right corner.
+TEST(FleebaApp, AMenuAskedForFromTheKeyboardOpensAtTheWindow) {
+    FleebaApp app;
+    app.returnToIdle();
+    const HWND character = app.characterWindow().handle();
+    const RECT place = rectOf(app.characterWindow());
+    menuSeen = RECT{};
+    const UINT_PTR poll = SetTimer(nullptr, 0, 50, closeTheMenuOnceOpen);
+    SendMessageA(character, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(character), -1);
+    KillTimer(nullptr, poll);
+    EXPECT_EQ(menuSeen.left, (place.left + place.right) / 2);
+    EXPECT_EQ(menuSeen.top, (place.top + place.bottom) / 2);
 }
 
 namespace {

@@ -1,5 +1,5 @@
 // The caber game's sprites: the thrower stands on the ground facing left, the flying caber keeps its end
-// on each frame's pivot, and the target's rings are exactly the hit areas the game loads.
+// on each frame's pivot, and the target's rings, as the game scores them, are the rings the picture shows.
 #include "ArtDir.h"
 #include "BmpFile.h"
 #include "RgnFile.h"
@@ -137,9 +137,8 @@ TEST(CaberFlight, TurnsOverInTheAirThenLiesFlatOnTheGround) {
     EXPECT_LE(nearest(frame(625), 99, 190), 3.5);
 }
 
-TEST(Target, RingRegionsHaveTheGamesBoundsAndNest) {
+TEST(Target, RingRegionsHaveTheGamesBounds) {
     const int bounds[3][4] = {{0, 0, 286, 162}, {60, 20, 227, 114}, {109, 42, 177, 80}};
-    const BmpFile target = frame(105);
     for (int ring = 0; ring < 3; ++ring) {
         SCOPED_TRACE(115 + ring);
         EXPECT_FALSE(std::filesystem::exists(ArtDir::file(std::to_string(115 + ring) + ".bmp")))
@@ -154,19 +153,96 @@ TEST(Target, RingRegionsHaveTheGamesBoundsAndNest) {
         EXPECT_EQ(box.top, bounds[ring][1]);
         EXPECT_EQ(box.right, bounds[ring][2]);
         EXPECT_EQ(box.bottom, bounds[ring][3]);
-        // An ellipse fills about pi/4 of its box.
-        const double area = (bounds[ring][2] - bounds[ring][0]) * (bounds[ring][3] - bounds[ring][1]);
-        EXPECT_NEAR(box.count / area, M_PI / 4, 0.02);
-        // Inside the picture, and inside the next ring out.
-        for (int y = 0; y < 162; ++y)
-            for (int x = 0; x < 287; ++x)
-                if (r.contains(x, y)) {
-                    ASSERT_NE(target.index(x, y), 0) << x << ", " << y;
-                    if (ring > 0) {
-                        ASSERT_TRUE(region(114 + ring).contains(x, y)) << x << ", " << y;
-                    }
-                }
     }
+}
+
+namespace {
+
+// The ring (0 outer, 1 middle, 2 centre) the game scores at a target point: the first of its regions,
+// in its order, that contains the point; -1 for none.
+int scoredRing(const RgnFile (&rings)[3], int x, int y) {
+    for (int ring = 0; ring < 3; ++ring)
+        if (rings[ring].contains(x, y))
+            return ring;
+    return -1;
+}
+
+// The ring whose fill or shade the picture shows at a point, give or take a trace of antialiasing; -1
+// for the outline, blends between colours and the background.
+int shownRing(const BmpFile& target, int x, int y) {
+    const std::uint32_t colours[3][2] = {{0xFFFFFF, 0xD2E6EE}, {0x47A6EA, 0x2A75C2}, {0xE0524A, 0xB83A36}};
+    if (target.index(x, y) == 0)
+        return -1;
+    const std::uint32_t rgb = target.rgb(x, y);
+    for (int ring = 0; ring < 3; ++ring)
+        for (std::uint32_t c : colours[ring]) {
+            int distance = 0;
+            for (int shift = 0; shift <= 16; shift += 8)
+                distance +=
+                    std::abs(static_cast<int>((rgb >> shift) & 0xFF) - static_cast<int>((c >> shift) & 0xFF));
+            if (distance <= 24)
+                return ring;
+        }
+    return -1;
+}
+
+} // namespace
+
+TEST(Target, EveryScoreIsReachableWhereThePictureShowsItsRing) {
+    const BmpFile target = frame(105);
+    const RgnFile rings[3] = {region(115), region(116), region(117)};
+    int scoring[3] = {};
+    for (int y = 0; y < 162; ++y)
+        for (int x = 0; x < 287; ++x) {
+            const int scored = scoredRing(rings, x, y);
+            ASSERT_EQ(scored >= 0, target.index(x, y) != 0)
+                << "the rings cover the picture: " << x << ", " << y;
+            const int shown = shownRing(target, x, y);
+            if (shown >= 0) {
+                ASSERT_EQ(scored, shown) << "a caber landing on a ring scores that ring: " << x << ", " << y;
+                ++scoring[shown];
+            }
+        }
+    for (int ring = 0; ring < 3; ++ring)
+        EXPECT_GT(scoring[ring], 500) << ring;
+
+    // Neighbours overlap along the whole of the inner ring's edge, and only a few pixels deep, so the order
+    // decides only on the outline between them; the centre and the outer ring do not meet.
+    auto in = [&](int ring, int x, int y) {
+        return x >= 0 && y >= 0 && x < 287 && y < 162 && rings[ring].contains(x, y);
+    };
+    // A ring with everything inside it.
+    auto inDisc = [&](int ring, int x, int y) {
+        for (int r = ring; r < 3; ++r)
+            if (in(r, x, y))
+                return true;
+        return false;
+    };
+    for (int inner = 1; inner < 3; ++inner) {
+        SCOPED_TRACE(115 + inner);
+        int overlap = 0;
+        for (int y = 0; y < 162; ++y)
+            for (int x = 0; x < 287; ++x) {
+                const bool edge =
+                    inDisc(inner, x, y) && (!inDisc(inner, x - 1, y) || !inDisc(inner, x + 1, y) ||
+                                            !inDisc(inner, x, y - 1) || !inDisc(inner, x, y + 1));
+                if (edge) {
+                    ASSERT_TRUE(in(inner - 1, x, y)) << "a gap between the rings at " << x << ", " << y;
+                }
+                if (!in(inner, x, y) || !in(inner - 1, x, y))
+                    continue;
+                ++overlap;
+                bool nearEdge = false;
+                for (int dy = -3; dy <= 3; ++dy)
+                    for (int dx = -3; dx <= 3; ++dx)
+                        nearEdge = nearEdge || !inDisc(inner, x + dx, y + dy);
+                ASSERT_TRUE(nearEdge) << "deep overlap at " << x << ", " << y;
+            }
+        EXPECT_GT(overlap, 0);
+    }
+    for (int y = 0; y < 162; ++y)
+        for (int x = 0; x < 287; ++x)
+            ASSERT_FALSE(in(0, x, y) && in(2, x, y)) << x << ", " << y;
 }
 
 TEST(Target, EachRingShowsItsOwnColourWithItsOutlineAtTheRegionsEdge) {

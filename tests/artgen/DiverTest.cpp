@@ -1,4 +1,5 @@
-// The fishing diver's frames: where the game looks for catches, and what must never be in them.
+// The fishing diver's frames: where the game looks for catches, and what must never be in them; and, for
+// the diver and the caber thrower alike, no part cut off by the edge of its frame.
 #include "ArtDir.h"
 #include "BmpFile.h"
 #include "RgnFile.h"
@@ -11,6 +12,22 @@ namespace {
 
 BmpFile frame(int n) {
     return BmpFile::load(ArtDir::file(std::to_string(n) + ".bmp"));
+}
+
+// Outline pixels lying on each edge of a width by height frame.
+struct EdgePixels {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+EdgePixels edgePixels(const RgnFile& rgn, int width, int height) {
+    EdgePixels e;
+    for (const RgnFile::Rect& r : rgn.rects) {
+        e.left += r.left <= 0 ? r.bottom - r.top : 0;
+        e.right += r.right >= width ? r.bottom - r.top : 0;
+        e.top += r.top <= 0 ? r.right - r.left : 0;
+        e.bottom += r.bottom >= height ? r.right - r.left : 0;
+    }
+    return e;
 }
 
 bool near(std::uint32_t rgb, std::uint32_t want, int tolerance) {
@@ -97,4 +114,25 @@ TEST(Diver, CatchFramesShowTheFishAboveTheRim) {
                 fish += bmp.index(x, y) != 0 && near(bmp.rgb(x, y), bodies[(n - 414) / 2], 10);
         EXPECT_GE(fish, 12);
     }
+}
+
+TEST(CharacterFrames, NoPartMeetsTheFramesEdgeButTheThrowersFeetOnTheGround) {
+    // The window takes the frame's outline, so whatever reaches an edge ends there in a straight cut.
+    struct Run {
+        int first, last, width, height;
+        bool standsOnTheBottom;
+    };
+    for (const Run& run : {Run{400, 420, 158, 188, false}, Run{600, 612, 189, 251, true}})
+        for (int n = run.first; n <= run.last; ++n) {
+            SCOPED_TRACE(n);
+            const RgnFile rgn = RgnFile::load(ArtDir::file(std::to_string(n) + ".rgn"));
+            ASSERT_GT(rgn.count, 0u);
+            const EdgePixels e = edgePixels(rgn, run.width, run.height);
+            EXPECT_EQ(e.left, 0) << "on the left edge";
+            EXPECT_EQ(e.top, 0) << "on the top edge";
+            EXPECT_EQ(e.right, 0) << "on the right edge";
+            if (!run.standsOnTheBottom) {
+                EXPECT_EQ(e.bottom, 0) << "on the bottom edge";
+            }
+        }
 }

@@ -56,6 +56,16 @@ TEST(FrameSet, LoadsAllFramesOnceAtFirstUseAndUsesOutlinesInPlace) {
     }
     EXPECT_EQ(set.outlineSize(2), 64u);
     EXPECT_EQ(set.outlineSize(3), 32u);
+
+    // Unloaded means not loaded: the next use loads the frames again.
+    set.unload();
+    EXPECT_FALSE(set.loaded());
+    EXPECT_EQ(liveGdiObjects(OBJ_BITMAP), bitmapsBefore);
+    size = {-1, -1};
+    set.frameSize(4, size);
+    EXPECT_TRUE(set.loaded());
+    EXPECT_EQ(size.cx, 32);
+    EXPECT_EQ(liveGdiObjects(OBJ_BITMAP), bitmapsBefore + 5);
 }
 
 TEST(FrameSet, NumbersWrapAt65536AndOutlinesHaveTheirOwnFirstNumber) {

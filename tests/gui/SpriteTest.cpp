@@ -378,6 +378,24 @@ TEST(Sprite, DeletesItsContextAndBitmapsWhenItGoes) {
 
 TEST(Sprite, ConstructionFailuresLeaveNothingBehind) {
     const int before = liveGdiObjects();
+    // No frame to show: refused by name instead of reading an empty table and dividing by zero.
+    for (int count : {0, -1}) {
+        const std::string expected =
+            "Could not create sprite with frame count " + std::to_string(count) + "\n";
+        try {
+            SequenceSprite sprite(count, 500, 500);
+            ADD_FAILURE() << "built a sequence sprite of " << count << " frames";
+        } catch (const tamba::util::Exception& e) {
+            EXPECT_EQ(e.message().c_str(), expected);
+        }
+        try {
+            CyclingSprite sprite(count, 500, 500, 0);
+            ADD_FAILURE() << "built a cycling sprite of " << count << " frames";
+        } catch (const tamba::util::Exception& e) {
+            EXPECT_EQ(e.message().c_str(), expected);
+        }
+    }
+    EXPECT_EQ(liveGdiObjects(), before);
     try {
         CyclingSprite sprite(3, 520, 520, 0);
         FAIL() << "built a sprite whose third bitmap is missing";

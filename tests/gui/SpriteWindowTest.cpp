@@ -193,7 +193,6 @@ TEST_F(SpriteWindowTest, TakesTheSpritesSizeAndOutlineWhileHiddenAndShowsAtTheFi
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     GetWindowPlacement(window.handle(), &placement);
-    EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
     EXPECT_EQ(placement.rcNormalPosition.left, 200);
     EXPECT_EQ(placement.rcNormalPosition.right, 232);
     EXPECT_EQ(placement.rcNormalPosition.bottom, 174);
@@ -206,6 +205,15 @@ TEST_F(SpriteWindowTest, TakesTheSpritesSizeAndOutlineWhileHiddenAndShowsAtTheFi
     pumpMessages(100);
     EXPECT_EQ(outlineBox(window.handle()), (Place{0, 0, 16, 24}));
     EXPECT_EQ(screenColour(201, 151), green);
+
+    // The placement's show command restores: a minimised window comes back in the normal state (a bare
+    // SW_SHOW or SW_SHOWNA would leave it minimised).
+    window.hide();
+    ShowWindow(window.handle(), SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(IsIconic(window.handle()));
+    window.show();
+    EXPECT_TRUE(IsWindowVisible(window.handle()));
+    EXPECT_FALSE(IsIconic(window.handle()));
 }
 
 TEST_F(SpriteWindowTest, TickAdvancesInsideTheTickAndPaintsOnce) {

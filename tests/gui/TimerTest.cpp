@@ -2,6 +2,7 @@
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 
 using tamba::gui::Timer;
@@ -81,19 +82,38 @@ TEST(Timer, StartNowFalseDoesNotTickUntilStarted) {
     EXPECT_TRUE(pumpUntil([&] { return !log.empty(); }, 2000));
 }
 
+namespace {
+// The ids of the window timers whose WM_TIMER messages reached the watched window.
+HWND watchedWindow = nullptr;
+std::set<WPARAM> timerIds;
+LRESULT CALLBACK watchTimerMessages(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && message->message == WM_TIMER && message->hwnd == watchedWindow)
+        timerIds.insert(message->wParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
 TEST(Timer, RestartKeepsASingleWindowTimer) {
     std::string log;
     Recorder a(&log, 'a');
-    Timer timer(50, true);
+    Timer timer(20, true);
     timer.addListener(&a);
     timer.start();
     timer.start();
-    // Two live window timers would show up as two WM_TIMER messages queued for one period; stopping once
-    // must silence the Timer completely.
+    // Every window timer on the Timer's window shows in the messages by its id: one id, one timer.
+    watchedWindow = timer.windowHandle();
+    timerIds.clear();
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, watchTimerMessages, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    EXPECT_TRUE(pumpUntil([&] { return log.size() >= 6; }, 5000));
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(timerIds.size(), 1u);
+
     timer.stop();
     log.clear();
     pumpMessages(200);
-    EXPECT_EQ(log, "");
+    EXPECT_EQ(log, "") << "stopping once silences the Timer";
 }
 
 TEST(Timer, TicksAtItsPeriodThroughTheMessageLoop) {
@@ -120,10 +140,16 @@ TEST(Timer, ListenersOutliveTheTimer) {
     std::string log;
     Recorder a(&log, 'a');
     {
-        Timer timer(100, true);
+        Timer timer(20, true);
         timer.addListener(&a);
         EXPECT_EQ(timer.listenerCount(), 1u);
+        Sleep(100); // a tick is due, but not yet delivered
     }
-    a.tick(*a.lastTimer); // still a usable object
+    pumpMessages(100);
+    EXPECT_EQ(log, "") << "nothing reaches a listener once its Timer is gone";
+    Timer other(100, false);
+    other.addListener(&a);
+    other.tick();
     EXPECT_EQ(log, "a");
+    EXPECT_EQ(a.lastTimer, &other);
 }

@@ -113,6 +113,37 @@ TEST(VAList, HoldsCopiesOfStringsAndReleasesThem) {
     EXPECT_EQ(String::ownedRepCount(), before);
 }
 
+namespace {
+// A value that marks itself when destroyed, so that a copy made from a destroyed one shows.
+struct Marked {
+    Marked() = default;
+    explicit Marked(int value) : value(value) {}
+    Marked(const Marked& other) : value(other.value) {}
+    Marked& operator=(const Marked& other) {
+        value = other.value;
+        return *this;
+    }
+    ~Marked() { value = -1; }
+    volatile int value = 0;
+};
+} // namespace
+
+TEST(VAList, AppendingOneOfItsOwnItemsToAFullListCopiesItBeforeGrowing) {
+    VAList<Marked> list;
+    for (int i = 0; i < 4; ++i)
+        list.append(Marked(10 + i));
+    ASSERT_EQ(list.count(), list.capacity());
+    list.append(list[1]);
+    ASSERT_EQ(list.count(), 5u);
+    EXPECT_EQ(list[4].value, 11);
+
+    VAList<String> texts;
+    for (int i = 0; i < 4; ++i)
+        texts.append(String::fromInt(i));
+    texts.append(texts[0]);
+    EXPECT_STREQ(texts[4].c_str(), "0");
+}
+
 TEST(VAList, BadIndexThrowsBoundsException) {
     VAList<String> list;
     try {

@@ -94,7 +94,9 @@ TEST(UrlParts, RejectedTextKeepsTheUrlOnlyAndCopiesTakeAllFour) {
     }
 }
 
-TEST(TempFileName, GivesNewDifferentNamesAndLeavesNoFile) {
+// Two links opened within one millisecond must not share a shortcut: each name is taken by creating its
+// file, so two calls in a row give two files.
+TEST(TempFileName, TwoCallsInARowGiveTwoNewFiles) {
     const std::set<std::string> before = tempFiles();
     const Path first = tamba::util::tempFileName(".url");
     const Path second = tamba::util::tempFileName(".url");
@@ -107,12 +109,16 @@ TEST(TempFileName, GivesNewDifferentNamesAndLeavesNoFile) {
         EXPECT_TRUE(startsWith(file, "tmp")) << file;
         EXPECT_EQ(file.substr(file.size() - 4), ".url");
         EXPECT_EQ(file.find('\\'), std::string::npos);
-        EXPECT_FALSE(exists(name.c_str())) << "the name only";
+        EXPECT_TRUE(exists(name.c_str())) << "the name is held by its own, empty file";
+        EXPECT_EQ(contents(name.c_str()), "");
     }
-    EXPECT_TRUE(added(before, tempFiles()).empty()) << "the platform's own temporary file is deleted";
+    const std::set<std::string> both = added(before, tempFiles());
+    EXPECT_EQ(both.size(), 2u) << "the platform's own temporary files are deleted";
 
     const std::string other = tamba::util::tempFileName(".txt").c_str();
     EXPECT_EQ(other.substr(other.size() - 4), ".txt");
+    for (const std::string& name : {a, b, other})
+        DeleteFileA(name.c_str());
 }
 
 TEST(InternetShortcut, IsWrittenThroughTheShellsObject) {

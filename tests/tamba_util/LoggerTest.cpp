@@ -1,6 +1,7 @@
 #include "support/CapturingLogger.h"
 #include "tamba_util/ErrorText.h"
 #include "tamba_util/Exception.h"
+#include "tamba_util/PlatformPath.h"
 #include "tamba_util/ProgramContext.h"
 
 #include <cstring>
@@ -109,4 +110,20 @@ TEST(ProgramContext, KnowsTheProgramFilePath) {
     EXPECT_NE(path.find("LoggerTest.exe"), std::string::npos) << path;
     ASSERT_EQ(logger.lines.size(), 1u);
     EXPECT_EQ(logger.lines[0].rfind("OS: Win32 on Windows NT ", 0), 0u) << logger.lines[0];
+}
+
+// A path that fills the buffer or needs more is taken whole, never cut and never unterminated.
+TEST(PlatformPath, IsTakenWholeWhateverTheFirstBuffer) {
+    const auto module = [](char* buffer, DWORD size) { return GetModuleFileNameA(nullptr, buffer, size); };
+    const auto temp = [](char* buffer, DWORD size) { return GetTempPathA(size, buffer); };
+    const std::string modulePath = tamba::util::platformPath(module).c_str();
+    const std::string tempPath = tamba::util::platformPath(temp).c_str();
+    ASSERT_NE(modulePath.find("LoggerTest.exe"), std::string::npos) << modulePath;
+    ASSERT_EQ(tempPath.back(), '\\') << tempPath;
+    for (DWORD size : {DWORD{1}, DWORD{8}, static_cast<DWORD>(modulePath.size())})
+        EXPECT_EQ(tamba::util::platformPath(module, size).c_str(), modulePath) << size;
+    for (DWORD size : {DWORD{1}, DWORD{4}, static_cast<DWORD>(tempPath.size())})
+        EXPECT_EQ(tamba::util::platformPath(temp, size).c_str(), tempPath) << size;
+    const auto failing = [](char*, DWORD) { return DWORD{0}; };
+    EXPECT_STREQ(tamba::util::platformPath(failing).c_str(), "");
 }

@@ -44,7 +44,10 @@ Pose upright(Point torso, double lean, int fishKind, bool frame2) {
 
 // A swimmer stretched along its axis (degrees): neck ahead, tail trailing, flippers paddling by phase.
 // facing: -1 lets the head face the belly's side when the belly is clockwise (right-hand swimmer).
-Pose swimmer(Point torso, double axisDegrees, bool bellyClockwise, int facing, int phase) {
+// curled: the tail flicks up over the back instead of trailing straight, so a level swimmer stays clear
+// of the frame's sides.
+Pose swimmer(Point torso, double axisDegrees, bool bellyClockwise, int facing, int phase,
+             bool curled = false) {
     Pose p;
     p.torso = torso;
     p.axis = rad(axisDegrees);
@@ -52,7 +55,10 @@ Pose swimmer(Point torso, double axisDegrees, bool bellyClockwise, int facing, i
     auto L = [&](double u, double v) { return BodyPainter::local(p, u, v); };
     const double wave = (phase % 2 == 0) ? 4 : -4;
     p.neck = {L(12, 0), L(28, -2), L(42, -6), L(54, -14)};
-    p.tail = {L(-14, -1), L(-30, -3 + wave * 0.5), L(-44, -2 + wave), L(-56, 3 + wave)};
+    if (curled)
+        p.tail = {L(-14, -1), L(-28, -6 + wave * 0.5), L(-38, -15 + wave * 0.7), L(-40, -28 + wave * 0.5)};
+    else
+        p.tail = {L(-14, -1), L(-30, -3 + wave * 0.5), L(-44, -2 + wave), L(-56, 3 + wave)};
     p.farArm = limb(p, 7, 5, 2 - wave, 19);
     p.nearArm = limb(p, 6, 9, 0 + wave, 23);
     p.farLeg = limb(p, -12, 2, -26 + wave, 10);
@@ -111,7 +117,7 @@ BodyPainter::Pose DiverPainter::pose(int frame) {
         static const Point hoops[] = {{62, 74}, {88, 78}, {102, 98}, {92, 124}};
         static const double bags[] = {200, 235, 270, 300};
         const int i = picture - 406;
-        Pose p = swimmer({58, 108}, -12, true, -1, i);
+        Pose p = swimmer({61, 108}, -12, true, -1, i, true);
         p.net.hoop = hoops[i];
         p.net.bagAngle = rad(bags[i]);
         p.nearArm.tip = p.nearArm.anchor + (hoops[i] - p.nearArm.anchor).normalized() * 17;
@@ -121,7 +127,7 @@ BodyPainter::Pose DiverPainter::pose(int frame) {
     static const Point hoops[] = {{62, 112}, {40, 120}, {28, 142}, {40, 164}};
     static const double bags[] = {-20, -55, -90, -120};
     const int i = picture - 410;
-    Pose p = swimmer({102, 132}, 192, false, 1, i);
+    Pose p = swimmer({99, 132}, 192, false, 1, i, true);
     p.net.hoop = hoops[i];
     p.net.bagAngle = rad(bags[i]);
     p.nearArm.tip = p.nearArm.anchor + (hoops[i] - p.nearArm.anchor).normalized() * 17;

@@ -10,6 +10,9 @@ const Color ringColours[TargetPainter::rings] = {Color::hex(0xFFFFFF), Color::he
 const Color ringShades[TargetPainter::rings] = {Color::hex(0xD2E6EE), Color::hex(0x2A75C2),
                                                 Color::hex(0xB83A36)};
 
+// Width of the dark outline round each ring's ellipse.
+const double line = 2.0;
+
 // The ellipse filling a box, less an inset all round.
 void ellipseIn(Canvas& c, const Rect& r, double inset) {
     c.ellipse({(r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0}, (r.right - r.left) / 2.0 - inset,
@@ -24,8 +27,6 @@ Rect TargetPainter::bounds(int ring) {
 
 void TargetPainter::paint(Canvas& canvas) const {
     for (int ring = 0; ring < rings; ++ring) {
-        const double line = 2.0;
-        // The outline is the ring's whole hit area, so its mask matches the region pixel for pixel.
         canvas.fill([&](Canvas& c) { ellipseIn(c, areas[ring], 0); }, Ink::outline);
         auto shape = [&](Canvas& c) { ellipseIn(c, areas[ring], line); };
         canvas.fill(shape, ringColours[ring]);
@@ -36,5 +37,15 @@ void TargetPainter::paint(Canvas& canvas) const {
 }
 
 void TargetPainter::paintArea(Canvas& canvas, int ring) const {
-    canvas.fill([&](Canvas& c) { ellipseIn(c, areas[ring], 0); }, Ink::outline);
+    // From the ring's outer edge in to where the next ring's fill begins: neighbours share the outline
+    // between them, where the order the game tests them in decides, and nowhere else.
+    cairo_set_fill_rule(canvas.cr(), CAIRO_FILL_RULE_EVEN_ODD);
+    canvas.fill(
+        [&](Canvas& c) {
+            ellipseIn(c, areas[ring], 0);
+            if (ring + 1 < rings)
+                ellipseIn(c, areas[ring + 1], line);
+        },
+        Ink::outline);
+    cairo_set_fill_rule(canvas.cr(), CAIRO_FILL_RULE_WINDING);
 }

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "games/ScoreCard.h"
+#include "gui/Region.h"
 #include "gui/Timer.h"
 
 #include <gtest/gtest.h>
@@ -256,10 +257,11 @@ TEST_F(CaberGameTest, LandingKeepsEachTopplingPicturesFootInPlaceAndALandingAtTh
 }
 
 TEST_F(CaberGameTest, RingsScoreInOrderThreeNumberedResultsThenAPauseAndAFreshSeriesWithoutInstructions) {
-    landAt(30, 10);
+    // Inside each ring as the target shows it: white left of the middle, blue, and red.
+    landAt(30, 81);
     EXPECT_EQ(fleeba().state(), Fleeba::ready);
-    landAt(80, 30);
-    landAt(140, 60);
+    landAt(80, 67);
+    landAt(143, 61);
     ASSERT_EQ(game.scoreCard()->lineCount(), 3u);
     EXPECT_STREQ(game.scoreCard()->line(0).c_str(), "10");
     EXPECT_STREQ(game.scoreCard()->line(1).c_str(), "25");
@@ -275,9 +277,27 @@ TEST_F(CaberGameTest, RingsScoreInOrderThreeNumberedResultsThenAPauseAndAFreshSe
     EXPECT_EQ(game.scoreCard()->lineCount(), 0u);
     EXPECT_EQ(fleeba().state(), Fleeba::ready);
 
+    // On the outline two rings share, the outer one counts.
+    for (const int inner : {116, 117}) {
+        const tamba::gui::Region outer(inner - 1), ring(inner);
+        RECT box;
+        ASSERT_NE(GetRgnBox(ring.handle(), &box), NULLREGION);
+        const int y = (box.top + box.bottom) / 2;
+        int x = box.left;
+        while (x < box.right && !PtInRegion(outer.handle(), x, y))
+            ++x;
+        ASSERT_TRUE(PtInRegion(ring.handle(), x, y)) << inner;
+        landAt(x, y);
+    }
     landAt(290, 60); // right of the target
+    EXPECT_STREQ(game.scoreCard()->line(0).c_str(), "10");
+    EXPECT_STREQ(game.scoreCard()->line(1).c_str(), "25");
+    EXPECT_STREQ(game.scoreCard()->line(2).c_str(), "0");
+
+    game.pauseTimer().tick();
     landAt(-5, 60);
     landAt(143, 170); // below it
+    landAt(2, 2);     // inside its box, outside the outer ring
     EXPECT_STREQ(game.scoreCard()->line(0).c_str(), "0");
     EXPECT_STREQ(game.scoreCard()->line(1).c_str(), "0");
     EXPECT_STREQ(game.scoreCard()->line(2).c_str(), "0");
@@ -286,14 +306,24 @@ TEST_F(CaberGameTest, RingsScoreInOrderThreeNumberedResultsThenAPauseAndAFreshSe
 TEST_F(CaberGameTest, ChoosingTheGameAgainRestartsWithInstructionsAndStopHidesEverything) {
     landAt(30, 10);
     key(WM_KEYDOWN);
-    game.start();
+    tick(2);
+    game.start(); // chosen again mid-run
     EXPECT_EQ(instructionsShown, 2);
     EXPECT_EQ(game.resultCount(), 0u);
     EXPECT_EQ(game.scoreCard()->lineCount(), 0u);
     EXPECT_EQ(fleeba().state(), Fleeba::ready);
+    // It stands still, however long, and the next press starts a run of its own.
+    const int start = rectOf(fleeba()).left;
+    const int ticksToTheLine = (start - fleeba().runner().stopX()) / 4 + 2;
+    tick(ticksToTheLine);
+    EXPECT_EQ(rectOf(fleeba()).left, start);
+    key(WM_KEYDOWN);
+    tick();
+    EXPECT_EQ(fleeba().state(), Fleeba::running);
+    EXPECT_EQ(rectOf(fleeba()).left, start - 4);
 
     caber().launch(3);
-    game.stop();
+    game.stop(); // mid-run again
     EXPECT_EQ(game.scoreCard(), nullptr);
     EXPECT_EQ(caber().flying(), 0);
     EXPECT_FALSE(IsWindowVisible(caber().handle()));
@@ -301,4 +331,8 @@ TEST_F(CaberGameTest, ChoosingTheGameAgainRestartsWithInstructionsAndStopHidesEv
     EXPECT_FALSE(IsWindowVisible(game.line().handle()));
     EXPECT_FALSE(IsWindowVisible(game.target().handle()));
     EXPECT_FALSE(game.pauseTimer().running());
+    game.start();
+    tick(ticksToTheLine);
+    EXPECT_EQ(rectOf(fleeba()).left, start) << "a game stopped mid-run starts standing";
+    EXPECT_EQ(game.resultCount(), 0u);
 }

@@ -2,7 +2,9 @@
 #include "games/ScoreCard.h"
 #include "gui/Timer.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 #include <vector>
 
 using tamba::games::DiverSprite;
@@ -37,10 +39,22 @@ protected:
         for (unsigned i = 0; i < FishingGame::fishCount; ++i)
             game.fish(i).moveTo(900, 10);
     }
+    // In the middle of the box: the diver sinks about 30 pixels during a swipe, and the fish must still
+    // be well inside when the swipe ends and the box is looked at.
     void placeInBox(FishWindow& fish, const RECT& box) {
         RECT diver;
         game.diver().windowRect(diver);
-        fish.moveTo(diver.left + box.left + 2, diver.top + box.top + 2);
+        fish.moveTo(diver.left + (box.left + box.right - 37) / 2,
+                    diver.top + (box.top + box.bottom - 29) / 2);
+    }
+    // How far inside the box, as the diver stands now, the fish is: its overlap's height, 0 if none.
+    int depthInBox(FishWindow& fish, const RECT& box) {
+        RECT diver, rect, overlap;
+        game.diver().windowRect(diver);
+        RECT placed = box;
+        OffsetRect(&placed, diver.left, diver.top);
+        fish.windowRect(rect);
+        return IntersectRect(&overlap, &rect, &placed) ? overlap.bottom - overlap.top : 0;
     }
     void diveToSwimming() {
         key(VK_DOWN);
@@ -70,23 +84,26 @@ TEST_F(FishingGameTest, TenFishSwimInRowsOverTheLowerHalf) {
         EXPECT_EQ(game.fish(i).headsRight(), headsRight[i]);
 }
 
-TEST_F(FishingGameTest, FishWrapAtTheScreenEdges) {
-    FishWindow& right = game.fish(1);
-    right.moveTo(1023, right.rowY());
-    right.sprite().started = 1;
-    for (int i = 0; i < 3; ++i)
-        right.tick(timer);
-    RECT rect;
-    right.windowRect(rect);
-    EXPECT_LT(rect.left, 30) << "a fish heading right re-enters at the left edge";
+namespace {
+// Ticks the fish from x until its step jumps back across the screen; returns where it landed.
+int reEntryX(Timer& timer, FishWindow& fish, int x) {
+    fish.moveTo(x, fish.rowY());
+    fish.sprite().started = 1;
+    for (int i = 0; i < 20; ++i) {
+        fish.tick(timer);
+        RECT rect;
+        fish.windowRect(rect);
+        if (std::abs(rect.left - x) > 8)
+            return rect.left;
+        x = rect.left;
+    }
+    return x;
+}
+} // namespace
 
-    FishWindow& left = game.fish(0);
-    left.moveTo(0, left.rowY());
-    left.sprite().started = 1;
-    for (int i = 0; i < 3; ++i)
-        left.tick(timer);
-    left.windowRect(rect);
-    EXPECT_GT(rect.left, 1024 - 37 - 30) << "a fish heading left re-enters at R - 37";
+TEST_F(FishingGameTest, FishWrapAtTheScreenEdges) {
+    EXPECT_EQ(reEntryX(timer, game.fish(1), 1023), 0) << "a fish heading right re-enters at the left edge";
+    EXPECT_EQ(reEntryX(timer, game.fish(0), 0), 1024 - 37) << "a fish heading left re-enters at R - 37";
 }
 
 TEST_F(FishingGameTest, ADiveWithoutFurtherKeysFollowsItsPath) {
@@ -114,7 +131,8 @@ TEST_F(FishingGameTest, KeysOutsideTheirStatesChangeNothing) {
     key(VK_RIGHT);
     EXPECT_EQ(state(), DiverSprite::atHome);
     key(VK_DOWN);
-    const int speed = game.diver().sprite().speed;
+    // Below the cap, so that a Down taken for a push deeper would show.
+    game.diver().sprite().speed = 3;
     key(VK_DOWN); // diving
     EXPECT_EQ(state(), DiverSprite::diving);
     tickDiver(6);
@@ -122,7 +140,7 @@ TEST_F(FishingGameTest, KeysOutsideTheirStatesChangeNothing) {
     key(VK_DOWN);
     key(VK_LEFT);
     EXPECT_EQ(state(), DiverSprite::sinking);
-    EXPECT_EQ(game.diver().sprite().speed, speed);
+    EXPECT_EQ(game.diver().sprite().speed, 3);
 }
 
 TEST_F(FishingGameTest, SwipeWithoutAFishOfTheRightHeadingReturnsToSwimming) {
@@ -137,6 +155,8 @@ TEST_F(FishingGameTest, SwipeWithoutAFishOfTheRightHeadingReturnsToSwimming) {
     tickDiver(4);
     EXPECT_EQ(state(), DiverSprite::swimming);
     EXPECT_EQ(game.diver().carriedFish(), nullptr);
+    EXPECT_GT(depthInBox(game.fish(0), tamba::games::FishingFleebaWindow::leftCatchBox), 10)
+        << "the fish was in the net's reach when the swipe ended";
 }
 
 TEST_F(FishingGameTest, OfTwoFishInTheBoxTheEarlierIsCaughtAndScoredOnlyAtTheSurface) {
@@ -148,6 +168,8 @@ TEST_F(FishingGameTest, OfTwoFishInTheBoxTheEarlierIsCaughtAndScoredOnlyAtTheSur
     tickDiver(4);
     ASSERT_EQ(state(), DiverSprite::carrying);
     EXPECT_EQ(game.diver().carriedFish(), &game.fish(1));
+    EXPECT_GT(depthInBox(game.fish(3), tamba::games::FishingFleebaWindow::leftCatchBox), 10)
+        << "the later fish was in the box too";
     EXPECT_FALSE(IsWindowVisible(game.fish(1).handle()));
     EXPECT_EQ(game.caughtCount(), 0) << "not scored while carried";
     for (int i = 0; i < 60 && state() == DiverSprite::carrying; ++i)
@@ -204,4 +226,40 @@ TEST_F(FishingGameTest, StopHidesEveryWindow) {
     for (unsigned i = 0; i < FishingGame::fishCount; ++i)
         EXPECT_FALSE(IsWindowVisible(game.fish(i).handle()));
     EXPECT_EQ(game.scoreCard(), nullptr);
+}
+
+namespace {
+// What the island held as its diver when the diver's window was being destroyed.
+const tamba::games::IslandWindow* watchedIsland = nullptr;
+HWND watchedDiver = nullptr;
+bool diverDestroyed = false;
+const void* islandsDiverThen = nullptr;
+LRESULT CALLBACK watchDiverDestroy(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_DESTROY && sent->hwnd == watchedDiver) {
+        diverDestroyed = true;
+        islandsDiverThen = watchedIsland->diverWindow();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
+// At exit no stop comes first, and the diver goes before the island: a focus change meanwhile must not
+// reach the diver through the island.
+TEST(FishingGameTeardown, TheIslandForgetsTheDiverBeforeItGoes) {
+    Timer timer(100, false);
+    std::optional<FishingGame> game;
+    game.emplace(timer, nullptr);
+    game->setShowInstructions([] {});
+    game->start();
+    ASSERT_EQ(game->island().diverWindow(), &game->diver());
+    watchedIsland = &game->island();
+    watchedDiver = game->diver().handle();
+    diverDestroyed = false;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, watchDiverDestroy, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    game.reset();
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(diverDestroyed);
+    EXPECT_EQ(islandsDiverThen, nullptr);
 }

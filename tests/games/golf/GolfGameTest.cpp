@@ -2,8 +2,13 @@
 #include "app/Application.h"
 #include "games/ScoreCard.h"
 #include "gui/Timer.h"
+#include "support/PixelCanvas.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 using tamba::games::GolfBallWindow;
@@ -65,7 +70,120 @@ protected:
     GolfGame game;
 };
 
+// Which pixels of a frame its outline holds.
+class Shape {
+public:
+    Shape(tamba::gui::FrameSet& frames, int index) {
+        SIZE size = {0, 0};
+        frames.frameSize(index, size);
+        width = size.cx;
+        height = size.cy;
+        in.assign(static_cast<size_t>(width * height), false);
+        const RGNDATA* data = frames.outline(index);
+        const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+        for (DWORD i = 0; i < data->rdh.nCount; ++i)
+            for (LONG y = rects[i].top; y < rects[i].bottom; ++y)
+                for (LONG x = rects[i].left; x < rects[i].right; ++x)
+                    in[static_cast<size_t>(y * width + x)] = true;
+    }
+    bool at(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width && y < height && in[static_cast<size_t>(y * width + x)];
+    }
+    // Whether this shape, moved to (dx, dy), covers a pixel of the other, or comes within reach of one.
+    bool meets(POINT d, const Shape& other, int reach) const {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (at(x, y))
+                    for (int oy = -reach; oy <= reach; ++oy)
+                        for (int ox = -reach; ox <= reach; ++ox)
+                            if (other.at(d.x + x + ox, d.y + y + oy))
+                                return true;
+        return false;
+    }
+
+    int width = 0;
+    int height = 0;
+    std::vector<bool> in;
+};
+
+// A frame's colours as the program loads them, top row first.
+std::vector<COLORREF> colours(int bitmapId, int width, int height) {
+    tamba::test::PixelCanvas canvas(width, height, RGB(0, 0, 0));
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
+    HDC source = CreateCompatibleDC(canvas.dc());
+    HGDIOBJ kept = SelectObject(source, bitmap);
+    BitBlt(canvas.dc(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+    SelectObject(source, kept);
+    DeleteDC(source);
+    DeleteObject(bitmap);
+    std::vector<COLORREF> rgb;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            rgb.push_back(canvas.at(x, y));
+    return rgb;
+}
+
 } // namespace
+
+TEST_F(GolfGameTest, ABallTouchingTheClubHeadAsDrawnCanBeStruckAtEveryAim) {
+    const Shape ballShape(ball().sprite().frameSet(), 0);
+    for (int aim = 0; aim < 16; ++aim, key(WM_KEYDOWN, VK_RIGHT)) {
+        SCOPED_TRACE(aim);
+        ASSERT_EQ(golfer().aim(), aim);
+        tamba::gui::FrameSet& frames = golfer().aimSprite(aim).frameSet();
+        const Shape body(frames, 0);
+        const std::vector<COLORREF> rgb = colours(frames.firstBitmapId(), body.width, body.height);
+        // The club is steel grey; only its head is thick enough to have steel all round a pixel.
+        auto steel = [&](int x, int y) {
+            if (!body.at(x, y))
+                return false;
+            const COLORREF c = rgb[static_cast<size_t>(y * body.width + x)];
+            return std::abs(GetRValue(c) - 0xAE) <= 10 && std::abs(GetGValue(c) - 0xBA) <= 10 &&
+                   std::abs(GetBValue(c) - 0xC6) <= 10;
+        };
+        Shape head = body; // the head's steel with its outline
+        std::fill(head.in.begin(), head.in.end(), false);
+        double cx = 0, cy = 0;
+        int core = 0;
+        for (int y = 0; y < body.height; ++y)
+            for (int x = 0; x < body.width; ++x)
+                if (steel(x, y) && steel(x - 1, y) && steel(x + 1, y) && steel(x, y - 1) && steel(x, y + 1)) {
+                    cx += x;
+                    cy += y;
+                    ++core;
+                    for (int hy = y - 3; hy <= y + 3; ++hy)
+                        for (int hx = x - 3; hx <= x + 3; ++hx)
+                            if (body.at(hx, hy))
+                                head.in[static_cast<size_t>(hy * body.width + hx)] = true;
+                }
+        ASSERT_GT(core, 4) << "a club head in the picture";
+        cx /= core;
+        cy /= core;
+
+        // From each of the sixteen directions the ball slides in towards the head until it would cover
+        // the golfer; wherever it then touches the head, the club must reach it.
+        const POINT golferAt = topLeft(golfer());
+        int touching = 0;
+        for (const POINT& d : GolfBallWindow::directions) {
+            POINT at = {0, 0};
+            bool placed = false;
+            for (int t = 80; t >= 0; --t) {
+                const POINT p = {std::lround(cx + d.x * t / 100.0) - ballShape.width / 2,
+                                 std::lround(cy + d.y * t / 100.0) - ballShape.height / 2};
+                if (ballShape.meets(p, body, 0))
+                    break;
+                at = p;
+                placed = true;
+            }
+            if (!placed || !ballShape.meets(at, head, 1))
+                continue;
+            ++touching;
+            ball().moveTo(golferAt.x + at.x, golferAt.y + at.y);
+            EXPECT_TRUE(golfer().clubTouchesBall()) << "ball at " << at.x << ", " << at.y;
+        }
+        EXPECT_GE(touching, 2);
+    }
+}
 
 TEST_F(GolfGameTest, LeftAndRightTurnThroughSixteenAimsEachWithItsOwnPictures) {
     key(WM_KEYDOWN, VK_LEFT);
@@ -242,7 +360,7 @@ TEST_F(GolfGameTest, TheCourseIsNeverPlacedAboveAndLeftOfTheCardsCorner) {
     }
 }
 
-TEST_F(GolfGameTest, StopHidesEverythingAndAGameStoppedMidSwingStartsFacingItsAim) {
+TEST_F(GolfGameTest, StopHidesEverythingAndAGameStoppedMidSwingOrMidFlightStartsAfresh) {
     key(WM_KEYDOWN, VK_RIGHT);
     ballAtClub();
     key(WM_KEYDOWN, VK_UP, 5);
@@ -256,6 +374,20 @@ TEST_F(GolfGameTest, StopHidesEverythingAndAGameStoppedMidSwingStartsFacingItsAi
     EXPECT_EQ(golfer().club(), 1);
     EXPECT_EQ(golfer().sprite(), &golfer().aimSprite(1));
     EXPECT_TRUE(IsWindowVisible(golfer().handle()));
+
+    // A slow ball stopped in flight: a new game starts with it at rest, so it cannot drop into the new
+    // course's cup before a stroke is played.
+    ball().launch(15, 0);
+    tick();
+    ASSERT_TRUE(ball().flying());
+    game.stop();
+    game.start();
+    EXPECT_FALSE(ball().flying());
+    const POINT at = topLeft(ball());
+    game.hole().moveTo(at.x, at.y - tamba::games::GolfHoleWindow::cup.top);
+    tick(3);
+    EXPECT_EQ(game.resultCount(), 0u) << "no hole in 0 shots";
+    EXPECT_EQ(topLeft(ball()).x, at.x);
 }
 
 TEST_F(GolfGameTest, AClosedCardStopsNoBallAndStillTakesTheResults) {
