@@ -8,13 +8,45 @@
 
 #include "res/resource.h"
 
+#include <vector>
+
 namespace tamba::app {
 
 namespace {
-BOOL CALLBACK restackSpriteWindow(HWND window, LPARAM onTop) {
-    if (auto* sprite = dynamic_cast<gui::SpriteWindow*>(CustomWindow::fromHandle(window)))
-        sprite->setTopmost(onTop != 0);
-    return TRUE;
+// Every sprite window of the program registers with the animation timer: its listeners are the program's
+// own list of them, whatever other windows the thread has.
+gui::SpriteWindow* spriteWindowAt(const gui::Timer& timer, unsigned index) {
+    return dynamic_cast<gui::SpriteWindow*>(timer.listener(index));
+}
+
+// Whether the foreground window is another program's and fills its whole monitor with no caption: a
+// full-screen video, game or browser. A maximized window keeps its caption, whatever the taskbar does; the
+// desktop and the shell's own windows never count. Cheapest tests first: this runs on every tick.
+bool anotherProgramIsFullScreen(HWND front) {
+    if (front == nullptr || front == GetDesktopWindow())
+        return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(front, &process);
+    if (process == GetCurrentProcessId())
+        return false;
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(front, GWL_STYLE));
+    if ((style & WS_CAPTION) == WS_CAPTION || (style & WS_VISIBLE) == 0 || (style & WS_MINIMIZE) != 0)
+        return false;
+    RECT rect;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(front, &rect) ||
+        !GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
+        return false;
+    const RECT& screen = monitor.rcMonitor;
+    if (rect.left > screen.left || rect.top > screen.top || rect.right < screen.right ||
+        rect.bottom < screen.bottom)
+        return false;
+    HWND shell = GetShellWindow();
+    DWORD shellProcess = 0;
+    if (shell != nullptr)
+        GetWindowThreadProcessId(shell, &shellProcess);
+    return process != shellProcess;
 }
 } // namespace
 
@@ -28,6 +60,64 @@ FleebaApp::FleebaApp()
     }
     current_ = &splash_;
     current_->start();
+    timer_.addListener(this);
+}
+
+FleebaApp::~FleebaApp() {
+    timer_.removeListener(this);
+}
+
+void FleebaApp::tick(gui::Timer&) {
+    HWND front = GetForegroundWindow();
+    if (front != lastForeground_) {
+        lastForeground_ = front;
+        DWORD process = 0;
+        if (front != nullptr)
+            GetWindowThreadProcessId(front, &process);
+        // Under X (Wine without a window manager) the window of another program that becomes active is
+        // raised above every other, top-most or not: this one's shown windows go back above it, now and
+        // a few times within the next second, as that program raises its window when it gets round to it.
+        if (process != GetCurrentProcessId())
+            raiseTicks_ = 8;
+    }
+    const bool fullScreen = anotherProgramIsFullScreen(front);
+    if (fullScreen != standingDown_) {
+        standingDown_ = fullScreen;
+        // Without on top the windows already keep beneath everything: nothing to do either way.
+        if (onTop)
+            restack(!standingDown_);
+    }
+    if (raiseTicks_ > 0) {
+        // On this tick, the next, and three and seven ticks later.
+        if ((raiseTicks_ == 8 || raiseTicks_ == 7 || raiseTicks_ == 5 || raiseTicks_ == 1) && onTop &&
+            !standingDown_)
+            raiseShownWindows();
+        --raiseTicks_;
+    }
+}
+
+void FleebaApp::raiseShownWindows() {
+    // From the bottom up, so that they keep their order among themselves; listed first, as each raise
+    // changes the order being walked.
+    std::vector<HWND> shown;
+    for (HWND window = GetWindow(handle(), GW_HWNDLAST); window != nullptr;
+         window = GetWindow(window, GW_HWNDPREV)) {
+        gui::SpriteWindow* sprite = spriteWindowOf(window);
+        if (sprite != nullptr && sprite->visibility() == gui::SpriteWindow::Shown && IsWindowVisible(window))
+            shown.push_back(window);
+    }
+    // A window first in the z-order already is not moved at all, so not raised either: a hidden one of
+    // ours goes first.
+    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
+        gui::SpriteWindow* sprite = spriteWindowAt(timer_, i);
+        if (sprite != nullptr && !IsWindowVisible(sprite->handle())) {
+            SetWindowPos(sprite->handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            break;
+        }
+    }
+    for (HWND window : shown)
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FleebaApp::selectGame(Game* next) {
@@ -58,7 +148,47 @@ void FleebaApp::returnToIdle() {
 }
 
 void FleebaApp::showMenu(int x, int y) {
+    keyboardLender_ = GetForegroundWindow();
+    // Under X the keys reach the window that has the X keyboard focus, and a hidden window never has it:
+    // while the menu is open, the shown window it was asked from is active, so that the menu's keys work.
+    gui::SpriteWindow* asking = spriteWindowOf(WindowFromPoint(POINT{x, y}));
+    if (asking != nullptr && asking->visibility() == gui::SpriteWindow::Shown)
+        SetForegroundWindow(asking->handle());
     menu_.popUp(*this, x, y);
+    // A chosen command is waiting; it gives the keyboard back once it has run.
+    MSG command;
+    if (!PeekMessageA(&command, handle(), WM_COMMAND, WM_COMMAND, PM_NOREMOVE))
+        giveKeyboardBack();
+}
+
+void FleebaApp::giveKeyboardBack() {
+    HWND lender = keyboardLender_;
+    keyboardLender_ = nullptr;
+    if (lender == nullptr || lender == handle() || !IsWindow(lender) || !IsWindowVisible(lender))
+        return;
+    HWND front = GetForegroundWindow();
+    if (front == lender || takesKeys(front))
+        return;
+    // Another program that the user turned to meanwhile keeps the foreground.
+    if (front != nullptr && GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId())
+        return;
+    SetForegroundWindow(lender);
+    // The ticks may not have seen the foreground leave it: the window raised now must be followed.
+    raiseTicks_ = 8;
+}
+
+bool FleebaApp::takesKeys(HWND window) {
+    gui::SpriteWindow* sprite = spriteWindowOf(window);
+    return sprite != nullptr && sprite->takesKeys();
+}
+
+gui::SpriteWindow* FleebaApp::spriteWindowOf(HWND window) {
+    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
+        gui::SpriteWindow* sprite = spriteWindowAt(timer_, i);
+        if (sprite != nullptr && sprite->handle() == window)
+            return sprite;
+    }
+    return nullptr;
 }
 
 void FleebaApp::onCommand(int id, int) {
@@ -84,6 +214,7 @@ void FleebaApp::onCommand(int id, int) {
     default:
         break;
     }
+    giveKeyboardBack();
 }
 
 void FleebaApp::runOptions() {
@@ -107,8 +238,15 @@ void FleebaApp::runOptions() {
 }
 
 void FleebaApp::applyOnTop() {
+    restack(onTop && !standingDown_);
+}
+
+void FleebaApp::restack(bool topmost) {
     // Every sprite window of every activity, shown or not, so that a game started later follows too.
-    EnumThreadWindows(GetCurrentThreadId(), restackSpriteWindow, onTop ? 1 : 0);
+    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
+        if (gui::SpriteWindow* window = spriteWindowAt(timer_, i))
+            window->setTopmost(topmost);
+    }
 }
 
 bool FleebaApp::queryRunOnStartup() {

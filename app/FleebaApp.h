@@ -14,12 +14,14 @@ namespace tamba::app {
 class Game;
 
 // The application controller: a hidden window titled "Fleeba" that owns everything the user sees and
-// keeps exactly one activity current.
-class FleebaApp : public MainWindow {
+// keeps exactly one activity current. Once per tick it looks whether another program fills its screen,
+// and keeps every sprite window beneath it while it does.
+class FleebaApp : public MainWindow, public gui::TimerListener {
 public:
     static constexpr unsigned tickMs = 100;
 
     FleebaApp();
+    ~FleebaApp() override;
 
     // Stops the current activity, then starts the next; selecting the running one restarts it. A start
     // that throws is logged, and the idle character becomes current instead.
@@ -30,8 +32,11 @@ public:
 
     // The Options command: after OK, the registry and every sprite window follow the settings.
     void runOptions();
-    // Puts every sprite window of the program in or out of the top-most band, as on top says.
+    // Puts every sprite window of the program in or out of the top-most band, as on top says; out of it
+    // while another program is full screen.
     void applyOnTop();
+    bool standingDown() const { return standingDown_; }
+    void tick(gui::Timer& timer) override;
 
     bool queryRunOnStartup();
     void applyRunOnStartup(bool on);
@@ -49,6 +54,15 @@ public:
     bool runOnStartup = true;
 
 private:
+    void restack(bool topmost);
+    void raiseShownWindows();
+    // The menu borrows the foreground while it is open; this hands it back unless a window that takes
+    // keys has it now.
+    void giveKeyboardBack();
+    bool takesKeys(HWND window);
+    // The program's sprite window with that handle, or none.
+    gui::SpriteWindow* spriteWindowOf(HWND window);
+
     gui::Timer timer_;
     FleebaSplashScreen splash_;
     games::FishingGame fishing_;
@@ -57,6 +71,10 @@ private:
     FleebaWindow character_;
     PopupMenu menu_;
     Game* current_ = nullptr; // not owned: one of the members above
+    bool standingDown_ = false;
+    HWND lastForeground_ = nullptr; // not owned: the foreground window at the last tick, any program's
+    int raiseTicks_ = 0;
+    HWND keyboardLender_ = nullptr; // not owned: whatever window had the foreground when the menu opened
 };
 
 } // namespace tamba::app

@@ -47,8 +47,8 @@ void measureBareOutlines() {
     for (int i = 0; i < warmUpTicks + measuredTicks; ++i) {
         samples.begin();
         HRGN region = ExtCreateRegion(nullptr, outlines.outlineSize(i % 2), outlines.outline(i % 2));
-        // The window owns the region once it has taken it.
-        if (SetWindowRgn(window.handle(), region, FALSE) == 0)
+        // The window owns the region once it has taken it; redrawn, as the sprite windows do.
+        if (SetWindowRgn(window.handle(), region, TRUE) == 0)
             DeleteObject(region);
         if (i >= warmUpTicks)
             samples.end();

@@ -11,6 +11,10 @@ namespace {
 // working in whatever application has the focus.
 constexpr UINT placementFlags = SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOSENDCHANGING | SWP_DEFERERASE;
 
+// While the left button is held on a draggable window.
+constexpr UINT_PTR dragTimerId = 1;
+constexpr UINT dragPollMs = 15;
+
 HWND zOrderFor(bool topmost) {
     return topmost ? HWND_TOPMOST : HWND_BOTTOM;
 }
@@ -134,14 +138,26 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
         return 1;
     case WM_NCHITTEST:
         return HTCLIENT;
+    case WM_MOUSEACTIVATE:
+        // A click never activates by itself: under X an activated window is handed to the window manager,
+        // which cancels the drag the click began. A window that takes keys asks for them once the button
+        // is up.
+        return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
         if (draggable_) {
             dragging_ = true;
             firstMove_ = true;
+            POINT cursor;
+            GetCursorPos(&cursor);
+            lastCursorX_ = cursor.x;
+            lastCursorY_ = cursor.y;
             // Grabbing the window restarts its animation.
             if (sprite_ != nullptr)
                 sprite_->rewind(topmost_);
             SetCapture(window);
+            // Some platforms (Wine) route the mouse to the capture of the foreground program only, and this
+            // window never takes the foreground: it also follows the cursor on a timer of its own.
+            SetTimer(window, dragTimerId, dragPollMs, nullptr);
         }
         return 0;
     case WM_MOUSEMOVE:
@@ -149,20 +165,58 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
             drag();
         return 0;
     case WM_LBUTTONUP:
-        if (draggable_ && dragging_) {
-            dragging_ = false;
-            ReleaseCapture();
-        }
+        if (draggable_ && dragging_)
+            endDrag();
+        takeKeyboard();
+        return 0;
+    case WM_TIMER:
+        if (wParam != dragTimerId)
+            return CustomWindow::handleMessage(window, message, wParam, lParam);
+        followCursor();
         return 0;
     case WM_CAPTURECHANGED:
         // Capture taken away mid-drag (a menu, a dialog): without it the button-up never arrives, and the
         // window would follow the cursor with no button held.
-        if (reinterpret_cast<HWND>(lParam) != window)
+        if (reinterpret_cast<HWND>(lParam) != window) {
             dragging_ = false;
+            KillTimer(window, dragTimerId);
+        }
         return 0;
     default:
         return CustomWindow::handleMessage(window, message, wParam, lParam);
     }
+}
+
+void SpriteWindow::endDrag() {
+    dragging_ = false;
+    KillTimer(hwnd_, dragTimerId);
+    if (GetCapture() == hwnd_)
+        ReleaseCapture();
+}
+
+void SpriteWindow::takeKeyboard() {
+    if (!takesKeys_)
+        return;
+    SetForegroundWindow(hwnd_);
+    SetFocus(hwnd_);
+}
+
+void SpriteWindow::followCursor() {
+    if (!dragging_) {
+        KillTimer(hwnd_, dragTimerId);
+        return;
+    }
+    // The button came up where this window could not hear it.
+    const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    if ((GetAsyncKeyState(button) & 0x8000) == 0) {
+        endDrag();
+        takeKeyboard();
+        return;
+    }
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (cursor.x != lastCursorX_ || cursor.y != lastCursorY_)
+        drag();
 }
 
 void SpriteWindow::drag() {
@@ -199,8 +253,10 @@ void SpriteWindow::moveWindowTo(int x, int y, bool topmost) {
 }
 
 void SpriteWindow::setWindowRegion(GdiHandle<HRGN>& region) {
-    // Only a region the window accepted becomes the window's; a refused one stays with the caller.
-    if (SetWindowRgn(hwnd_, region.get(), FALSE) != 0)
+    // Only a region the window accepted becomes the window's; a refused one stays with the caller. Redrawn,
+    // so that what the old outline covered and the new one does not is repainted by the windows beneath:
+    // without composition the old frame would stay on the screen.
+    if (SetWindowRgn(hwnd_, region.get(), TRUE) != 0)
         region.release();
 }
 

@@ -42,6 +42,7 @@ public:
     Visibility visibility() const { return visibility_; }
     bool topmost() const { return topmost_; }
     bool draggable() const { return draggable_; }
+    bool takesKeys() const { return takesKeys_; }
     bool inTick() const { return inTick_; }
 
     void tick(Timer& timer) override;
@@ -54,10 +55,17 @@ public:
 
 protected:
     void setDraggable(bool draggable) { draggable_ = draggable; }
+    // A window that takes keys gets the keyboard when the user clicks it; every other one never becomes
+    // the active window, so the keys stay with the program the user works in.
+    void setTakesKeys(bool takesKeys) { takesKeys_ = takesKeys; }
 
 private:
     bool animating() const;
     void drag();
+    void endDrag();
+    // A poll of the cursor and the button while dragging: moves as a mouse move would.
+    void followCursor();
+    void takeKeyboard();
 
     Sprite* sprite_; // not owned: the derived window owns its sprites
     bool inTick_;
@@ -68,6 +76,7 @@ private:
     Visibility visibility_;
     Timer* timer_; // not owned: outlives every window registered with it
     bool draggable_;
+    bool takesKeys_ = false;
     bool topmost_;
     bool dragging_;
     bool firstMove_;

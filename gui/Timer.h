@@ -28,6 +28,8 @@ public:
     // Takes out the first registration of the listener only.
     void removeListener(TimerListener* listener);
     unsigned listenerCount() const { return listeners_.count(); }
+    // In the order of registration; a bad index throws BoundsException.
+    TimerListener* listener(unsigned index) const { return listeners_[index]; }
 
     void tick();
 

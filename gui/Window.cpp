@@ -18,10 +18,14 @@ void Window::setTopmost(bool topmost) {
         SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, flags);
         return;
     }
-    // Windows takes a top-most window out of its band when it is sent to the bottom; Wine keeps it there,
-    // so leave the band explicitly first.
-    SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    // Sent to the bottom, a top-most window leaves its band. Not leaving it first: that would raise the
+    // window above every other for a moment, and under X it would stay above them. Wine keeps the band
+    // for a window that is the bottom one already, which must leave it explicitly.
     SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, flags);
+    if ((GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) {
+        SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+        SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, flags);
+    }
 }
 
 void Window::makeVisible() {

@@ -4,6 +4,9 @@
 # Wine's helpers) together with the X server, over the measuring window, as a percentage of one core.
 #
 #   scripts/measure-cpu.sh [idle|fishing] [seconds]
+#
+# FLEEBA_COMPARE_EXE=<another fleeba.exe> measures that build too, the same way in the same run (say, one
+# built from an earlier commit), so that the two figures can be set side by side.
 set -euo pipefail
 scene=${1:-idle}
 seconds=${2:-60}
@@ -51,18 +54,26 @@ measure() { # label, pids...
     'BEGIN { printf "%s: %.2f %% of one core over %d s\n", l, 100 * d / t / s, s }'
 }
 
-# The toy.
-start_private_display
-xserver=${private_pids[0]}
-ensure_prefix
-wine "$FLEEBA_BUILD/fleeba.exe" >/dev/null 2>&1 </dev/null &
-sleep 9 # past the splash panel
-if [ "$scene" = fishing ]; then
-  "$root/scripts/start-fishing.sh"
-  sleep 2
+measure_toy() { # result variable, label, program file
+  local into=$1; shift
+  start_private_display
+  xserver=${private_pids[0]}
+  ensure_prefix
+  wine "$2" >/dev/null 2>&1 </dev/null &
+  sleep 9 # past the splash panel
+  if [ "$scene" = fishing ]; then
+    "$root/scripts/start-fishing.sh"
+    sleep 2
+  fi
+  printf -v "$into" '%s' "$(measure "$1 ($scene)" $(prefix_pids) "$xserver")"
+  stop_private_display
+}
+
+measure_toy toy fleeba "$FLEEBA_BUILD/fleeba.exe"
+compared=""
+if [ -n "${FLEEBA_COMPARE_EXE:-}" ]; then
+  measure_toy compared "$FLEEBA_COMPARE_EXE" "$FLEEBA_COMPARE_EXE"
 fi
-toy=$(measure "fleeba ($scene)" $(prefix_pids) "$xserver")
-stop_private_display
 
 # xpenguins on a display of its own, measured the same way.
 start_private_display
@@ -75,6 +86,7 @@ kill "$penguins" 2>/dev/null || true
 stop_private_display
 
 echo "$toy"
+[ -z "$compared" ] || echo "$compared"
 echo "$other"
 a=$(echo "$toy" | awk '{print $(NF-7)}')
 b=$(echo "$other" | awk '{print $(NF-7)}')

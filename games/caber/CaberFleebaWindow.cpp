@@ -27,6 +27,7 @@ CaberFleebaWindow::CaberFleebaWindow(gui::Timer& timer, app::FleebaApp* app, Cab
                                      CaberGame* game)
     : SpriteWindow("CaberFleebaWindow", timer, 0, 0), state_(ready), caber_(caber), presses_(0), app_(app),
       game_(game) {
+    setTakesKeys(true);
     setSprite(&runner_);
 }
 

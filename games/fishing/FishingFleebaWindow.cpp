@@ -37,6 +37,7 @@ FishingFleebaWindow::FishingFleebaWindow(gui::Timer& timer, FishingGame* game, a
                                          const util::AList<FishWindow>* fish, IslandWindow* island)
     : SpriteWindow("FishingFleebaWindow", timer, 0, 0), app_(app), fish_(fish), game_(game),
       carried_(nullptr), island_(island) {
+    setTakesKeys(true);
     setSprite(&sprite_);
     sprite_.setSequence(&home);
     setMotionState(DiverSprite::atHome);

@@ -56,6 +56,7 @@ GolfFleebaWindow::GolfFleebaWindow(gui::Timer& timer, app::FleebaApp* app, GolfB
     for (int i = 0; i < aimCount; ++i)
         sprites_.append(new gui::SequenceSprite(framesPerAim, firstFrame(i), firstFrame(i)));
     setDraggable(true);
+    setTakesKeys(true);
     setSprite(&aimSprite(0));
 }
 

@@ -189,10 +189,16 @@ bool topmost(tamba::gui::Window& window) {
 } // namespace
 
 // On top reaches every sprite window of every activity, including those of a game not being played,
-// and moves made by the windows' own ticks keep to it.
+// and moves made by the windows' own ticks keep to it. Other windows of the thread are none of its
+// business, whatever their user data holds.
 TEST(FleebaApp, OnTopSettingReachesEverySpriteWindow) {
     FleebaApp app;
     app.returnToIdle();
+    int notAWindowObject[4] = {1, 2, 3, 4};
+    HWND foreign = CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(foreign, nullptr);
+    SetWindowLongPtrA(foreign, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(notAWindowObject));
     auto& fishing = app.fishingGame();
     tamba::gui::Window* windows[] = {&app.characterWindow(), &app.splashScreen(), &fishing.island(),
                                      &fishing.diver(),       &fishing.fish(0),    &fishing.fish(9)};
@@ -213,4 +219,5 @@ TEST(FleebaApp, OnTopSettingReachesEverySpriteWindow) {
     app.applyOnTop();
     for (auto* window : windows)
         EXPECT_TRUE(topmost(*window));
+    DestroyWindow(foreign);
 }

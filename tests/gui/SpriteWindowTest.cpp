@@ -31,6 +31,16 @@ public:
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_LBUTTONDOWN)
             ++buttonDowns;
+        if (message == WM_WINDOWPOSCHANGED) {
+            // A new outline reaches the window as a frame change that moves and sizes nothing.
+            const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+            if ((flags & (SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE)) ==
+                (SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE)) {
+                ++outlineChanges;
+                if (flags & SWP_NOREDRAW)
+                    ++unredrawnOutlineChanges;
+            }
+        }
         return SpriteWindow::handleMessage(window, message, wParam, lParam);
     }
     RECT rect() const {
@@ -45,6 +55,8 @@ public:
     }
     int finishedCalls = 0;
     int buttonDowns = 0;
+    int outlineChanges = 0;
+    int unredrawnOutlineChanges = 0;
 };
 
 // Counts its paints, and sees whether its window was inside a tick when asked to advance; it can also ask
@@ -432,13 +444,19 @@ TEST_F(SpriteWindowTest, LosingTheCaptureEndsTheDrag) {
     button(MOUSEEVENTF_LEFTUP);
 }
 
-TEST_F(SpriteWindowTest, ClicksOutsideTheOutlineReachTheWindowBeneath) {
+TEST_F(SpriteWindowTest, ANewOutlineIsRedrawnAndClicksOutsideItReachTheWindowBeneath) {
     Beneath beneath;
     TestWindow window(timer, 500, 400);
     ProbeSprite sprite;
     window.setSprite(&sprite);
     window.show();
+    pumpMessages(100);
+    window.outlineChanges = window.unredrawnOutlineChanges = 0;
     timer.tick(); // frame 1: the left half only
+    // Changed with redraw: without composition, what the old outline covered and the new one does not would
+    // keep the old frame's pixels, as the windows beneath are not told to repaint it.
+    EXPECT_EQ(window.outlineChanges, 1);
+    EXPECT_EQ(window.unredrawnOutlineChanges, 0);
     pumpMessages(100);
     EXPECT_EQ(WindowFromPoint(POINT{504, 410}), window.handle());
     EXPECT_EQ(WindowFromPoint(POINT{524, 410}), beneath.handle());

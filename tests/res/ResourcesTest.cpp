@@ -90,3 +90,25 @@ TEST_F(ProgramResources, MenuDialogsCursorAndIconArePresent) {
     EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_GROUP_ICON)), nullptr);
     EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_VERSION)), nullptr);
 }
+
+// The application manifest: run as invoker, every system from Vista to the current one, and a stated DPI
+// choice.
+TEST_F(ProgramResources, ManifestRunsAsInvokerOnEverySystemFromVista) {
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_MANIFEST));
+    ASSERT_NE(found, nullptr) << "no manifest";
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    ASSERT_NE(data, nullptr);
+    const std::string manifest(data, SizeofResource(module, found));
+    EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
+              std::string::npos);
+    const char* const systems[] = {
+        "{e2011457-1546-43c5-a5fe-008deee3d3f0}", // Vista
+        "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", // 7
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", // 8
+        "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", // 8.1
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // 10 and 11
+    };
+    for (const char* id : systems)
+        EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"), std::string::npos) << id;
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+}
