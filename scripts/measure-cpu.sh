@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# CPU use of the toy on a private virtual display, beside xpenguins measured the same way in the same run.
+# CPU use of the toy on a private virtual display, beside the same display with nothing on it, measured the
+# same way in the same run (the X server's own share).
 # Counts the user and system time of every process of the toy's Wine prefix (wineserver, the program and
 # Wine's helpers) together with the X server, over the measuring window, as a percentage of one core.
 #
@@ -12,10 +13,6 @@ scene=${1:-idle}
 seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" >/dev/null
-if ! command -v xpenguins >/dev/null; then
-  [ "$(id -u)" -eq 0 ] || { echo "xpenguins is missing; install it as root" >&2; exit 1; }
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xpenguins >/dev/null
-fi
 source "$root/scripts/wine-env.sh"
 export WINEPREFIX=$FLEEBA_BUILD/measure-prefix
 trap stop_private_display EXIT INT TERM
@@ -75,19 +72,13 @@ if [ -n "${FLEEBA_COMPARE_EXE:-}" ]; then
   measure_toy compared "$FLEEBA_COMPARE_EXE" "$FLEEBA_COMPARE_EXE"
 fi
 
-# xpenguins on a display of its own, measured the same way.
+# The display alone, measured the same way.
 start_private_display
 xserver=${private_pids[0]}
-xpenguins >/dev/null 2>&1 &
-penguins=$!
 sleep 3
-other=$(measure "xpenguins" "$penguins" "$xserver")
-kill "$penguins" 2>/dev/null || true
+other=$(measure "empty display" "$xserver")
 stop_private_display
 
 echo "$toy"
 [ -z "$compared" ] || echo "$compared"
 echo "$other"
-a=$(echo "$toy" | awk '{print $(NF-7)}')
-b=$(echo "$other" | awk '{print $(NF-7)}')
-awk -v a="$a" -v b="$b" 'BEGIN { if (b > 0) printf "ratio fleeba / xpenguins: %.2f\n", a / b }'
