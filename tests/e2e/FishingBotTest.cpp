@@ -176,9 +176,10 @@ TEST(FishingBot, PlaysAWholeGame) {
             catches.watch(600); // the swipe plays, and a netted fish is carried up
             continue;
         }
-        // Push deeper while the net is above the target's row; let go to drift back up.
+        // Push deeper while the net is above the target's row; let go to drift back up. A press a tick only
+        // holds the depth: far above the row, several key-downs at once, as a held key's repeats give.
         if (targetRow >= 0 && d.top < targetRow)
-            RealInput::key(VK_DOWN);
+            RealInput::keyBurst(VK_DOWN, d.top < targetRow - 24 ? 3 : 1);
         // No more looking here than at the loop's top: to stay deep the diver needs a press a tick.
         RealInput::settle(50);
     }
@@ -191,7 +192,7 @@ TEST(FishingBot, PlaysAWholeGame) {
         for (int i = 0; i < 6; ++i) {
             HWND fish = FindWindowA("TambaGuiCustomWindow", ("FishWindow" + std::to_string(i)).c_str());
             for (; fish != nullptr; fish = FindWindowExA(nullptr, fish, "TambaGuiCustomWindow",
-                                                        ("FishWindow" + std::to_string(i)).c_str())) {
+                                                         ("FishWindow" + std::to_string(i)).c_str())) {
                 const RECT r = rectOf(fish);
                 std::printf("FishWindow%d at (%ld, %ld), %s\n", i, r.left, r.top,
                             IsWindowVisible(fish) ? "shown" : "hidden");

@@ -25,7 +25,8 @@ void OptionsPainter::paint(Canvas& canvas) const {
     // The controls sit on a card of exactly the blue the dialog paints behind them, so their boxes
     // vanish into it instead of showing as patches on the gradient.
     const Color controlBlue = Color::hex(0x000080);
-    canvas.fillOutlined([](Canvas& c) { c.roundedRect(12, 78, 338, 196, 12); }, controlBlue, 2, Ink::underwater);
+    canvas.fillOutlined([](Canvas& c) { c.roundedRect(12, 78, 338, 196, 12); }, controlBlue, 2,
+                        Ink::underwater);
 
     // Bubbles only where no control sits, at the window's right inside the card and above it.
     const Point bubbles[] = {{300, 100}, {318, 128}, {289, 150}, {326, 172}, {252, 28}, {238, 46}};
