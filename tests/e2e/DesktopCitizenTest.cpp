@@ -20,6 +20,7 @@ using tamba::test::RealInput;
 using tamba::test::rectOf;
 using tamba::test::visibleMenu;
 using tamba::test::visibleWindowsOf;
+using tamba::test::windowTitle;
 
 namespace {
 
@@ -118,7 +119,8 @@ std::vector<char> outlineOf(HWND window) {
 }
 
 void keepsTheKeyboard(const UserWindow& user, HWND toy, const char* after) {
-    EXPECT_EQ(GetForegroundWindow(), user.handle) << after;
+    EXPECT_EQ(GetForegroundWindow(), user.handle)
+        << after << ": \"" << windowTitle(GetForegroundWindow()) << "\" has it";
     EXPECT_NE(threadInfo(toy).hwndActive, toy) << after;
 }
 

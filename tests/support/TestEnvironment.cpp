@@ -72,15 +72,30 @@ bool pointInOutline(HWND window, POINT& point) {
     const bool shaped = GetWindowRgn(window, region) != ERROR;
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
     bool found = false;
-    for (int dy = 0; dy < h / 2 && !found; ++dy) {
-        for (int y : {h / 2 - dy, h / 2 + dy}) {
-            if (shaped && PtInRegion(region, w / 2, y)) {
-                point = {rect.left + w / 2, rect.top + y};
-                found = true;
-                break;
-            }
+    // A point of the outline that shows on the screen; one that another window covers (the golfer over
+    // its ball, say) only if none does.
+    auto shows = [&](int x, int y) {
+        if (!PtInRegion(region, x, y))
+            return false;
+        const POINT at = {rect.left + x, rect.top + y};
+        if (!found) {
+            point = at;
+            found = true;
         }
-    }
+        if (WindowFromPoint(at) != window)
+            return false;
+        point = at;
+        return true;
+    };
+    bool shown = false;
+    // The middle column first, nearest the middle; then the rest of the outline, every other pixel.
+    for (int dy = 0; dy <= h / 2 && shaped && !shown; ++dy)
+        for (int y : {h / 2 - dy, h / 2 + dy})
+            if (!shown)
+                shown = shows(w / 2, y);
+    for (int y = 0; y < h && shaped && !shown; y += 2)
+        for (int x = 0; x < w && !shown; x += 2)
+            shown = shows(x, y);
     DeleteObject(region);
     return found;
 }

@@ -39,7 +39,8 @@ RECT rectOf(HWND window);
 // The popup menu, while one is open on the screen.
 HWND visibleMenu();
 
-// A screen point that the window's outline covers, as near its middle as there is one.
+// A screen point that the window's outline covers, as near its middle as there is one, preferring one
+// that no other window covers.
 bool pointInOutline(HWND window, POINT& point);
 
 } // namespace tamba::test
