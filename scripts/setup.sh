@@ -10,34 +10,62 @@ need_root() {
   fi
 }
 
-# Debian package names, with the i386 ones marked as such.
+# Debian package names.
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine32:i386 wine64
+  wine wine64
   xvfb xdotool openbox imagemagick x11-utils
   libcairo2-dev libimagequant-dev pkg-config
   fonts-dejavu-core fonts-comic-neue
   procps file
 )
+# The 32-bit loader runs the shipped 32-bit build. A machine that runs 64-bit user code only cannot use it
+# (the scripts then build and run the 64-bit program), and there its i386 dependencies may not even be
+# installable, so it is tried on its own and its failure only warned about.
+wine32=wine32:i386
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+  installed "$p" || missing+=("$p")
 done
+installed "$wine32" && want_wine32=0 || want_wine32=1
+# Once it has failed on this machine, it is not tried again at every run.
+no_wine32_mark=/var/tmp/fleeba-setup-no-wine32
+[ -f "$no_wine32_mark" ] && want_wine32=0
 
-if [ ${#missing[@]} -eq 0 ]; then
+if [ ${#missing[@]} -eq 0 ] && [ $want_wine32 -eq 0 ]; then
   exit 0
 fi
 
-need_root "${missing[*]}"
+need_root "${missing[*]} $([ $want_wine32 -eq 1 ] && echo "$wine32")"
 export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
 fi
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-echo "setup.sh: installed ${missing[*]}"
+# A mirror caught mid-sync can fail one index file while the rest are fresh; try again, then go on with
+# what was fetched and let the install itself say whether a package cannot be had.
+for try in 1 2 3; do
+  if apt-get update -qq; then
+    break
+  fi
+  echo "setup.sh: apt-get update failed (try $try of 3)" >&2
+  sleep $((try * 3))
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  echo "setup.sh: installed ${missing[*]}"
+fi
+if [ $want_wine32 -eq 1 ]; then
+  if apt-get install -y -qq --no-install-recommends "$wine32" >/dev/null; then
+    echo "setup.sh: installed $wine32"
+  else
+    echo "setup.sh: $wine32 could not be installed; the 64-bit build will be tested instead" >&2
+    touch "$no_wine32_mark"
+  fi
+fi
