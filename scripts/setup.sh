@@ -65,7 +65,8 @@ if [ $want_wine32 -eq 1 ]; then
   if apt-get install -y -qq --no-install-recommends "$wine32" >/dev/null; then
     echo "setup.sh: installed $wine32"
   else
-    echo "setup.sh: $wine32 could not be installed; the 64-bit build will be tested instead" >&2
+    echo "setup.sh: $wine32 could not be installed; the 64-bit build will be tested instead" \
+      "(delete $no_wine32_mark to try again)" >&2
     touch "$no_wine32_mark"
   fi
 fi
