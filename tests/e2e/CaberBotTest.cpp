@@ -23,6 +23,7 @@ using tamba::games::FlightSprite;
 using tamba::test::CardReader;
 using tamba::test::DebuggedProcess;
 using tamba::test::GameLauncher;
+using tamba::test::outlineData;
 using tamba::test::PixelCanvas;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
@@ -158,33 +159,26 @@ int pressesFor(Ring wanted, const TargetView& target, const RECT& thrower) {
 // into separate puffs. Gives the screen point in the middle of that row.
 bool dustOf(HWND caber, POINT& dust) {
     const RECT at = rectOf(caber);
-    HRGN outline = CreateRectRgn(0, 0, 0, 0);
-    bool found = false;
-    if (GetWindowRgn(caber, outline) != ERROR) {
-        const DWORD bytes = GetRegionData(outline, 0, nullptr);
-        std::vector<DWORD> data((bytes + sizeof(DWORD) - 1) / sizeof(DWORD));
-        if (bytes != 0 && GetRegionData(outline, bytes, reinterpret_cast<RGNDATA*>(data.data())) != 0) {
-            const auto* region = reinterpret_cast<const RGNDATA*>(data.data());
-            const auto* rects = reinterpret_cast<const RECT*>(region->Buffer);
-            LONG bottom = 0;
-            for (DWORD i = 0; i < region->rdh.nCount; ++i)
-                bottom = std::max(bottom, rects[i].bottom);
-            int puffs = 0;
-            LONG left = LONG_MAX, right = LONG_MIN;
-            for (DWORD i = 0; i < region->rdh.nCount; ++i)
-                if (rects[i].bottom == bottom && rects[i].top < bottom) {
-                    ++puffs;
-                    left = std::min(left, rects[i].left);
-                    right = std::max(right, rects[i].right);
-                }
-            if (puffs >= 2) {
-                dust = {at.left + (left + right) / 2, at.top + bottom - 1};
-                found = true;
-            }
+    const std::vector<char> data = outlineData(caber);
+    if (data.size() < sizeof(RGNDATAHEADER))
+        return false;
+    const auto* region = reinterpret_cast<const RGNDATA*>(data.data());
+    const auto* rects = reinterpret_cast<const RECT*>(region->Buffer);
+    LONG bottom = 0;
+    for (DWORD i = 0; i < region->rdh.nCount; ++i)
+        bottom = std::max(bottom, rects[i].bottom);
+    int puffs = 0;
+    LONG left = LONG_MAX, right = LONG_MIN;
+    for (DWORD i = 0; i < region->rdh.nCount; ++i)
+        if (rects[i].bottom == bottom && rects[i].top < bottom) {
+            ++puffs;
+            left = std::min(left, rects[i].left);
+            right = std::max(right, rects[i].right);
         }
-    }
-    DeleteObject(outline);
-    return found;
+    if (puffs < 2)
+        return false;
+    dust = {at.left + (left + right) / 2, at.top + bottom - 1};
+    return true;
 }
 
 struct Throw {

@@ -14,6 +14,7 @@
 
 using tamba::test::DebuggedProcess;
 using tamba::test::GameLauncher;
+using tamba::test::outlineData;
 using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
@@ -107,17 +108,6 @@ COLORREF screenColour(POINT at) {
     return colour;
 }
 
-// The outline of a window of another process, as data to compare.
-std::vector<char> outlineOf(HWND window) {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    GetWindowRgn(window, region);
-    std::vector<char> data(GetRegionData(region, 0, nullptr));
-    if (!data.empty())
-        GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-    DeleteObject(region);
-    return data;
-}
-
 void keepsTheKeyboard(const UserWindow& user, HWND toy, const char* after) {
     EXPECT_EQ(GetForegroundWindow(), user.handle)
         << after << ": \"" << windowTitle(GetForegroundWindow()) << "\" has it";
@@ -187,9 +177,9 @@ TEST(DesktopCitizen, ClicksAndDragsLeaveTheKeyboardWhereItWasAndTheGolferTakesIt
     RealInput::click(on.x, on.y);
     EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == golfer; }, 3000));
     EXPECT_EQ(threadInfo(golfer).hwndFocus, golfer);
-    const std::vector<char> aimed = outlineOf(golfer);
+    const std::vector<char> aimed = outlineData(golfer);
     RealInput::key(VK_RIGHT);
-    EXPECT_TRUE(pumpUntil([&] { return outlineOf(golfer) != aimed; }, 3000))
+    EXPECT_TRUE(pumpUntil([&] { return outlineData(golfer) != aimed; }, 3000))
         << "Right did not turn the golfer";
     ASSERT_NO_FATAL_FAILURE(quit(program));
 }

@@ -187,6 +187,7 @@ TEST(GolfBot, PlaysNineHolesWithRealInput) {
         << "no score card";
     CardReader card(CardReader::golf);
     ASSERT_TRUE(card.takeEmptyCard(CardReader::cardOf(program.processId()))) << "the card never stood still";
+    const RECT cardAt = rectOf(CardReader::cardOf(program.processId()));
     const DWORD began = GetTickCount();
 
     Golfer bot{golfer, ball, hole};
@@ -200,7 +201,6 @@ TEST(GolfBot, PlaysNineHolesWithRealInput) {
         if (n == 9) {
             // After the last hole the golfer stays where it played; move it off the card to read it.
             RECT over;
-            const RECT cardAt = rectOf(CardReader::cardOf(program.processId()));
             const RECT g = rectOf(golfer);
             if (IntersectRect(&over, &g, &cardAt))
                 dragBy(golfer, 500 - g.left, 400 - g.top);
@@ -214,10 +214,9 @@ TEST(GolfBot, PlaysNineHolesWithRealInput) {
         EXPECT_FALSE(card.reads(wrong, n - 1)) << "line " << n << " also reads " << strokes + 1 << " shots";
         if (n < 9) {
             // The course is placed anew, clear of the card.
-            const RECT card = rectOf(FindWindowA("#32770", nullptr));
             const RECT next = rectOf(hole);
             EXPECT_FALSE(sameRect(next, holeAt));
-            EXPECT_TRUE(next.left >= card.right || next.top >= card.bottom);
+            EXPECT_TRUE(next.left >= cardAt.right || next.top >= cardAt.bottom);
         }
     }
     std::printf("The bot played nine holes in %d strokes in %.1f s\n", total,

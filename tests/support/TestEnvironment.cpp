@@ -100,6 +100,19 @@ bool pointInOutline(HWND window, POINT& point) {
     return found;
 }
 
+std::vector<char> outlineData(HWND window) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    std::vector<char> data;
+    if (GetWindowRgn(window, region) != ERROR) {
+        data.resize(GetRegionData(region, 0, nullptr));
+        if (!data.empty() && GetRegionData(region, static_cast<DWORD>(data.size()),
+                                           reinterpret_cast<RGNDATA*>(data.data())) == 0)
+            data.clear();
+    }
+    DeleteObject(region);
+    return data;
+}
+
 RECT rectOf(HWND window) {
     RECT rect = {};
     GetWindowRect(window, &rect);

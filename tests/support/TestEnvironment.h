@@ -43,4 +43,7 @@ HWND visibleMenu();
 // that no other window covers.
 bool pointInOutline(HWND window, POINT& point);
 
+// A window's outline as the platform's region data (an RGNDATA), empty if the window has none.
+std::vector<char> outlineData(HWND window);
+
 } // namespace tamba::test
