@@ -20,6 +20,7 @@ using tamba::games::GolfFleebaWindow;
 using tamba::test::CardReader;
 using tamba::test::DebuggedProcess;
 using tamba::test::GameLauncher;
+using tamba::test::outlineData;
 using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
@@ -120,15 +121,29 @@ struct Golfer {
         return 0;
     }
 
+    // One step of aim, seen in the golfer's outline: a key that went elsewhere (the click's hand-over of
+    // the keyboard still on its way, say) would leave the bot's count of the aim wrong for the whole hole.
+    void turnRight() {
+        const std::vector<char> before = outlineData(golfer);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            RealInput::key(VK_RIGHT);
+            if (pumpUntil([&] { return outlineData(golfer) != before; }, 1500)) {
+                aim = (aim + 1) % GolfFleebaWindow::aimCount;
+                return;
+            }
+            dragBy(golfer, 0, 0);
+        }
+        ADD_FAILURE() << "Right does not turn the golfer from aim " << aim;
+        aim = (aim + 1) % GolfFleebaWindow::aimCount;
+    }
+
     void stroke(const Shot& shot) {
         const RECT ballAt = rectOf(ball);
         const int wanted = (shot.direction + 4) % GolfFleebaWindow::aimCount;
         // A click gives the golfer the keyboard; turning keeps the window in its place.
         dragBy(golfer, 0, 0);
-        while (aim != wanted) {
-            RealInput::key(VK_RIGHT);
-            aim = (aim + 1) % GolfFleebaWindow::aimCount;
-        }
+        while (aim != wanted)
+            turnRight();
         // The club head of that aim onto the ball.
         const RECT head = GolfFleebaWindow::clubHeads[aim];
         for (int attempt = 0; attempt < 4; ++attempt) {
