@@ -9,6 +9,7 @@
 #include "support/RealInput.h"
 #include "support/TestEnvironment.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -101,12 +102,61 @@ bool sameRect(const RECT& a, const RECT& b) {
     return EqualRect(&a, &b) != FALSE;
 }
 
-// The bot's side of the game: it keeps track of the golfer's aim, which the screen does not show.
+// The bot's side of the game. The golfer's aim shows only in its picture: the bot learns the standing
+// outline of every aim once, and from then on reads the aim off the screen, so that a key that went
+// elsewhere or came while the golfer was busy cannot leave it aiming one way while the bot thinks another.
 struct Golfer {
     HWND golfer;
     HWND ball;
     HWND hole;
-    int aim = 0; // a new golfer faces aim 0
+    std::vector<std::vector<char>> stands; // the standing outline of each aim
+
+    // Turns the golfer once round from aim 0, where a new golfer stands, noting each aim's outline.
+    bool learnAims() {
+        dragBy(golfer, 0, 0); // the click gives the golfer the keyboard
+        stands.assign(1, outlineData(golfer));
+        while (stands.size() < static_cast<size_t>(GolfFleebaWindow::aimCount)) {
+            if (!turnRight(stands.back()))
+                return false;
+            stands.push_back(outlineData(golfer));
+        }
+        return turnRight(stands.back()) && aimShown() == 0;
+    }
+
+    // The aim the golfer's picture shows, once it stands; -1 if it shows none within a few seconds.
+    int aimShown() const {
+        int shown = -1;
+        pumpUntil(
+            [&] {
+                const auto at = std::find(stands.begin(), stands.end(), outlineData(golfer));
+                shown = at == stands.end() ? -1 : static_cast<int>(at - stands.begin());
+                return shown >= 0;
+            },
+            3000);
+        return shown;
+    }
+
+    // One press of Right that the picture shows; pressed again, after a click, if it did not arrive.
+    bool turnRight(const std::vector<char>& from) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            RealInput::key(VK_RIGHT);
+            if (pumpUntil([&] { return outlineData(golfer) != from; }, 1500))
+                return true;
+            dragBy(golfer, 0, 0);
+        }
+        return false;
+    }
+
+    bool turnTo(int wanted) {
+        for (int steps = 0; steps < 2 * GolfFleebaWindow::aimCount; ++steps) {
+            const int now = aimShown();
+            if (now == wanted)
+                return true;
+            if (now < 0 || !turnRight(stands[now]))
+                return false;
+        }
+        return false;
+    }
 
     // Strokes until the ball dropped in (the hole moves on, or after the last hole the ball goes), or 0.
     int playHole() {
@@ -121,31 +171,15 @@ struct Golfer {
         return 0;
     }
 
-    // One step of aim, seen in the golfer's outline: a key that went elsewhere (the click's hand-over of
-    // the keyboard still on its way, say) would leave the bot's count of the aim wrong for the whole hole.
-    void turnRight() {
-        const std::vector<char> before = outlineData(golfer);
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            RealInput::key(VK_RIGHT);
-            if (pumpUntil([&] { return outlineData(golfer) != before; }, 1500)) {
-                aim = (aim + 1) % GolfFleebaWindow::aimCount;
-                return;
-            }
-            dragBy(golfer, 0, 0);
-        }
-        ADD_FAILURE() << "Right does not turn the golfer from aim " << aim;
-        aim = (aim + 1) % GolfFleebaWindow::aimCount;
-    }
-
     void stroke(const Shot& shot) {
         const RECT ballAt = rectOf(ball);
         const int wanted = (shot.direction + 4) % GolfFleebaWindow::aimCount;
         // A click gives the golfer the keyboard; turning keeps the window in its place.
         dragBy(golfer, 0, 0);
-        while (aim != wanted)
-            turnRight();
+        EXPECT_TRUE(turnTo(wanted)) << "the golfer does not turn to aim " << wanted << "; it shows aim "
+                                    << aimShown();
         // The club head of that aim onto the ball.
-        const RECT head = GolfFleebaWindow::clubHeads[aim];
+        const RECT head = GolfFleebaWindow::clubHeads[wanted];
         for (int attempt = 0; attempt < 4; ++attempt) {
             const RECT g = rectOf(golfer);
             const int dx = (ballAt.left + ballSize / 2) - (g.left + (head.left + head.right) / 2);
@@ -165,7 +199,10 @@ struct Golfer {
         const DWORD unwinding = 16 * shot.power * 100 + 4000;
         EXPECT_TRUE(
             pumpUntil([&] { return !sameRect(rectOf(ball), ballAt) || !IsWindowVisible(ball); }, unwinding))
-            << "the stroke did not move the ball";
+            << "the stroke did not move the ball: ball at (" << ballAt.left << ", " << ballAt.top
+            << "), golfer at (" << rectOf(golfer).left << ", " << rectOf(golfer).top << ") aiming " << wanted
+            << " (shown: " << aimShown() << ")"
+            << ", \"" << tamba::test::windowTitle(GetForegroundWindow()) << "\" has the keyboard";
         RECT last = rectOf(ball);
         DWORD stillSince = GetTickCount();
         while (GetTickCount() - stillSince < 1200) {
@@ -205,7 +242,8 @@ TEST(GolfBot, PlaysNineHolesWithRealInput) {
     const RECT cardAt = rectOf(CardReader::cardOf(program.processId()));
     const DWORD began = GetTickCount();
 
-    Golfer bot{golfer, ball, hole};
+    Golfer bot{golfer, ball, hole, {}};
+    ASSERT_TRUE(bot.learnAims()) << "the golfer does not turn once round with Right";
     int total = 0;
     std::vector<std::string> lines; // the card as the bot played it: one line of strokes a hole
     for (int n = 1; n <= 9; ++n) {
