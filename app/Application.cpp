@@ -11,12 +11,11 @@ Application* theApplication = nullptr;
 }
 
 Application::Application(HINSTANCE instance, util::Logger& logger)
-    : ProgramContext(logger), instance_(instance), desktopRect_{0, 0, 0, 0}, activeDialog_(nullptr),
-      previous_(theApplication) {
+    : ProgramContext(logger), instance_(instance), toyWindows_(monitors_), playArea_(monitors_.primary()),
+      activeDialog_(nullptr), previous_(theApplication) {
     theApplication = this;
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};
     InitCommonControlsEx(&controls);
-    GetWindowRect(GetDesktopWindow(), &desktopRect_);
     logCurrentOsVersion(logger);
 }
 

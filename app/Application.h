@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/Monitors.h"
+#include "gui/ToyWindows.h"
 #include "tamba_util/ProgramContext.h"
 
 #include <windows.h>
@@ -10,8 +12,8 @@ class Window;
 
 namespace tamba::app {
 
-// The process-wide object: instance handle, the desktop rectangle taken at start, the active modeless
-// dialog and the message loop.
+// The process-wide object: instance handle, the monitors, the toy's own top-level windows, the active
+// modeless dialog and the message loop.
 class Application : public util::ProgramContext {
 public:
     Application(HINSTANCE instance, util::Logger& logger);
@@ -21,7 +23,14 @@ public:
     static Application* current();
 
     HINSTANCE instanceHandle() const { return instance_; }
-    const RECT& desktopRect() const { return desktopRect_; }
+    // The primary monitor's rectangle, as last read.
+    const RECT& desktopRect() const { return monitors_.primary(); }
+    gui::Monitors& monitors() { return monitors_; }
+    gui::ToyWindows& toyWindows() { return toyWindows_; }
+    // The monitor the current activity plays on: the primary one until a game or the character is
+    // started from a menu asked for on another.
+    const RECT& playArea() const { return playArea_; }
+    void setPlayArea(const RECT& area) { playArea_ = area; }
 
     // The dialog whose window is active gets the first look at every message (keyboard navigation).
     gui::Window* activeDialog() const { return activeDialog_; }
@@ -35,8 +44,10 @@ public:
     void dispatch(MSG& message);
 
 private:
-    HINSTANCE instance_;        // not owned: the module's handle
-    RECT desktopRect_;          // never refreshed: centring uses the screen the program started on
+    HINSTANCE instance_; // not owned: the module's handle
+    gui::Monitors monitors_;
+    gui::ToyWindows toyWindows_;
+    RECT playArea_;
     gui::Window* activeDialog_; // not owned; set and cleared by the dialog layer
     Application* previous_;     // not owned: the one this replaced as current, or none
 };

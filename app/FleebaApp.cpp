@@ -8,51 +8,12 @@
 
 #include "res/resource.h"
 
-#include <vector>
-
 namespace tamba::app {
-
-namespace {
-// Every sprite window of the program registers with the animation timer: its listeners are the program's
-// own list of them, whatever other windows the thread has.
-gui::SpriteWindow* spriteWindowAt(const gui::Timer& timer, unsigned index) {
-    return dynamic_cast<gui::SpriteWindow*>(timer.listener(index));
-}
-
-// Whether the foreground window is another program's and fills its whole monitor with no caption: a
-// full-screen video, game or browser. A maximized window keeps its caption, whatever the taskbar does; the
-// desktop and the shell's own windows never count. Cheapest tests first: this runs on every tick.
-bool anotherProgramIsFullScreen(HWND front) {
-    if (front == nullptr || front == GetDesktopWindow())
-        return false;
-    DWORD process = 0;
-    GetWindowThreadProcessId(front, &process);
-    if (process == GetCurrentProcessId())
-        return false;
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(front, GWL_STYLE));
-    if ((style & WS_CAPTION) == WS_CAPTION || (style & WS_VISIBLE) == 0 || (style & WS_MINIMIZE) != 0)
-        return false;
-    RECT rect;
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    if (!GetWindowRect(front, &rect) ||
-        !GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
-        return false;
-    const RECT& screen = monitor.rcMonitor;
-    if (rect.left > screen.left || rect.top > screen.top || rect.right < screen.right ||
-        rect.bottom < screen.bottom)
-        return false;
-    HWND shell = GetShellWindow();
-    DWORD shellProcess = 0;
-    if (shell != nullptr)
-        GetWindowThreadProcessId(shell, &shellProcess);
-    return process != shellProcess;
-}
-} // namespace
 
 FleebaApp::FleebaApp()
     : MainWindow("Fleeba"), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
-      caber_(timer_, this), golf_(timer_, this), character_(timer_, this), menu_(IDR_POPUP_MENU) {
+      caber_(timer_, this), golf_(timer_, this), character_(timer_, this), menu_(IDR_POPUP_MENU),
+      menuArea_(Application::current()->playArea()) {
     try {
         runOnStartup = queryRunOnStartup();
     } catch (const util::Exception& e) {
@@ -69,55 +30,84 @@ FleebaApp::~FleebaApp() {
 
 void FleebaApp::tick(gui::Timer&) {
     HWND front = GetForegroundWindow();
-    if (front != lastForeground_) {
+    const bool frontChanged = front != lastForeground_;
+    if (frontChanged) {
         lastForeground_ = front;
         DWORD process = 0;
         if (front != nullptr)
             GetWindowThreadProcessId(front, &process);
-        // Under X (Wine without a window manager) the window of another program that becomes active is
-        // raised above every other, top-most or not: this one's shown windows go back above it, now and
-        // a few times within the next second, as that program raises its window when it gets round to it.
-        if (process != GetCurrentProcessId())
-            raiseTicks_ = 8;
+        if (process == GetCurrentProcessId())
+            wine_.foregroundCameHome();
+        else
+            wine_.foregroundWentElsewhere();
     }
-    const bool fullScreen = anotherProgramIsFullScreen(front);
-    if (fullScreen != standingDown_) {
-        standingDown_ = fullScreen;
-        // Without on top the windows already keep beneath everything: nothing to do either way.
-        if (onTop)
-            restack(!standingDown_);
+    // A new foreground window is looked at at once; one that stays, every few ticks, in case it goes full
+    // screen or leaves it.
+    const bool askShell = ++shellTicks_ >= shellCheckTicks;
+    if (askShell)
+        shellTicks_ = 0;
+    if (frontChanged || askShell || ++fullScreenTicks_ >= fullScreenCheckTicks) {
+        fullScreenTicks_ = 0;
+        checkFullScreen(front, askShell);
     }
-    if (raiseTicks_ > 0) {
-        // On this tick, the next, and three and seven ticks later.
-        if ((raiseTicks_ == 8 || raiseTicks_ == 7 || raiseTicks_ == 5 || raiseTicks_ == 1) && onTop &&
-            !standingDown_)
-            raiseShownWindows();
-        --raiseTicks_;
-    }
+    wine_.tick(Application::current()->toyWindows());
+    if (wine_.layoutCheckDue() && Application::current()->monitors().looksChanged())
+        PostMessageA(handle(), WM_DISPLAYCHANGE, 0, 0);
 }
 
-void FleebaApp::raiseShownWindows() {
-    // From the bottom up, so that they keep their order among themselves; listed first, as each raise
-    // changes the order being walked.
-    std::vector<HWND> shown;
-    for (HWND window = GetWindow(handle(), GW_HWNDLAST); window != nullptr;
-         window = GetWindow(window, GW_HWNDPREV)) {
-        gui::SpriteWindow* sprite = spriteWindowOf(window);
-        if (sprite != nullptr && sprite->visibility() == gui::SpriteWindow::Shown && IsWindowVisible(window))
-            shown.push_back(window);
+void FleebaApp::checkFullScreen(HWND front, bool askShell) {
+    Application& application = *Application::current();
+    gui::ToyWindows& windows = application.toyWindows();
+    const bool changed =
+        windows.setStoodDown(fullScreen_.coveredMonitors(front, application.monitors(), askShell));
+    // While a monitor is covered, a window dragged or swimming onto it or off it changes its band too.
+    if (changed || windows.anyStoodDown())
+        windows.restack();
+}
+
+LRESULT FleebaApp::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DISPLAYCHANGE) {
+        if (Application::current()->monitors().read())
+            monitorsChanged();
+        return 0;
     }
-    // A window first in the z-order already is not moved at all, so not raised either: a hidden one of
-    // ours goes first.
-    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
-        gui::SpriteWindow* sprite = spriteWindowAt(timer_, i);
-        if (sprite != nullptr && !IsWindowVisible(sprite->handle())) {
-            SetWindowPos(sprite->handle(), HWND_TOPMOST, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            break;
-        }
+    return MainWindow::handleMessage(window, message, wParam, lParam);
+}
+
+bool FleebaApp::isGame(const Game* game) const {
+    return game == &fishing_ || game == &caber_ || game == &golf_;
+}
+
+void FleebaApp::monitorsChanged() {
+    Application& application = *Application::current();
+    const gui::Monitors& monitors = application.monitors();
+    if (!monitors.has(menuArea_))
+        menuArea_ = monitors.primary();
+    if (!monitors.has(application.playArea())) {
+        application.setPlayArea(monitors.primary());
+        if (isGame(current_))
+            selectGame(current_);
     }
-    for (HWND window : shown)
-        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    bringBackStrays();
+    // A covered monitor may have gone: looked at again now, not at the next check.
+    checkFullScreen(GetForegroundWindow(), false);
+}
+
+void FleebaApp::bringBackStrays() {
+    Application& application = *Application::current();
+    const gui::Monitors& monitors = application.monitors();
+    const gui::ToyWindows& windows = application.toyWindows();
+    for (unsigned i = 0; i < windows.count(); ++i) {
+        HWND window = windows.at(i).handle();
+        if (window == nullptr || !IsWindowVisible(window))
+            continue;
+        RECT rect;
+        GetWindowRect(window, &rect);
+        if (monitors.halfOn(rect))
+            continue;
+        const RECT back = gui::Monitors::broughtOnto(rect, monitors.nearest(rect));
+        SetWindowPos(window, nullptr, back.left, back.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void FleebaApp::selectGame(Game* next) {
@@ -149,11 +139,12 @@ void FleebaApp::returnToIdle() {
 
 void FleebaApp::showMenu(int x, int y) {
     keyboardLender_ = GetForegroundWindow();
-    // Under X the keys reach the window that has the X keyboard focus, and a hidden window never has it:
-    // while the menu is open, the shown window it was asked from is active, so that the menu's keys work.
-    gui::SpriteWindow* asking = spriteWindowOf(WindowFromPoint(POINT{x, y}));
+    const POINT at = {x, y};
+    menuArea_ = Application::current()->monitors().nearest(at);
+    auto* asking =
+        dynamic_cast<gui::SpriteWindow*>(Application::current()->toyWindows().find(WindowFromPoint(at)));
     if (asking != nullptr && asking->visibility() == gui::SpriteWindow::Shown)
-        SetForegroundWindow(asking->handle());
+        gui::WineWorkarounds::activateForMenu(asking->handle());
     menu_.popUp(*this, x, y);
     // A chosen command is waiting; it gives the keyboard back once it has run.
     MSG command;
@@ -169,26 +160,19 @@ void FleebaApp::giveKeyboardBack() {
     HWND front = GetForegroundWindow();
     if (front == lender || takesKeys(front))
         return;
-    // Another program that the user turned to meanwhile keeps the foreground.
-    if (front != nullptr && GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId())
+    // Another program that the user turned to meanwhile keeps the foreground; nobody's (the desktop's, once
+    // a closing dialog left it there) is the lender's again.
+    if (front != nullptr && front != GetDesktopWindow() &&
+        GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId())
         return;
     SetForegroundWindow(lender);
     // The ticks may not have seen the foreground leave it: the window raised now must be followed.
-    raiseTicks_ = 8;
+    wine_.foregroundWentElsewhere();
 }
 
 bool FleebaApp::takesKeys(HWND window) {
-    gui::SpriteWindow* sprite = spriteWindowOf(window);
+    auto* sprite = dynamic_cast<gui::SpriteWindow*>(Application::current()->toyWindows().find(window));
     return sprite != nullptr && sprite->takesKeys();
-}
-
-gui::SpriteWindow* FleebaApp::spriteWindowOf(HWND window) {
-    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
-        gui::SpriteWindow* sprite = spriteWindowAt(timer_, i);
-        if (sprite != nullptr && sprite->handle() == window)
-            return sprite;
-    }
-    return nullptr;
 }
 
 void FleebaApp::onCommand(int id, int) {
@@ -197,15 +181,19 @@ void FleebaApp::onCommand(int id, int) {
         Application::current()->quit();
         break;
     case IDM_NO_GAME:
+        Application::current()->setPlayArea(menuArea_);
         selectGame(&character_);
         break;
     case IDM_FISHING_GAME:
+        Application::current()->setPlayArea(menuArea_);
         selectGame(&fishing_);
         break;
     case IDM_CABER_GAME:
+        Application::current()->setPlayArea(menuArea_);
         selectGame(&caber_);
         break;
     case IDM_GOLF_GAME:
+        Application::current()->setPlayArea(menuArea_);
         selectGame(&golf_);
         break;
     case IDM_OPTIONS:
@@ -238,15 +226,9 @@ void FleebaApp::runOptions() {
 }
 
 void FleebaApp::applyOnTop() {
-    restack(onTop && !standingDown_);
-}
-
-void FleebaApp::restack(bool topmost) {
-    // Every sprite window of every activity, shown or not, so that a game started later follows too.
-    for (unsigned i = 0; i < timer_.listenerCount(); ++i) {
-        if (gui::SpriteWindow* window = spriteWindowAt(timer_, i))
-            window->setTopmost(topmost);
-    }
+    gui::ToyWindows& windows = Application::current()->toyWindows();
+    windows.setOnTop(onTop);
+    windows.restack();
 }
 
 bool FleebaApp::queryRunOnStartup() {

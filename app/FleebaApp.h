@@ -2,23 +2,30 @@
 
 #include "app/FleebaSplashScreen.h"
 #include "app/FleebaWindow.h"
+#include "app/FullScreenWatch.h"
 #include "app/MainWindow.h"
 #include "app/PopupMenu.h"
 #include "games/caber/CaberGame.h"
 #include "games/fishing/FishingGame.h"
 #include "games/golf/GolfGame.h"
 #include "gui/Timer.h"
+#include "gui/WineWorkarounds.h"
 
 namespace tamba::app {
 
 class Game;
 
 // The application controller: a hidden window titled "Fleeba" that owns everything the user sees and
-// keeps exactly one activity current. Once per tick it looks whether another program fills its screen,
-// and keeps every sprite window beneath it while it does.
+// keeps exactly one activity current. Once per tick it looks whether another program fills a monitor,
+// and keeps the toy's windows on that monitor beneath it while it does; it also follows the monitors as
+// they come, go and change.
 class FleebaApp : public MainWindow, public gui::TimerListener {
 public:
     static constexpr unsigned tickMs = 100;
+    // How often the foreground window is looked at for full screen when it has not changed, and how often
+    // the shell is asked, in ticks.
+    static constexpr unsigned fullScreenCheckTicks = 5;
+    static constexpr unsigned shellCheckTicks = 10;
 
     FleebaApp();
     ~FleebaApp() override;
@@ -27,16 +34,20 @@ public:
     // that throws is logged, and the idle character becomes current instead.
     void selectGame(Game* next);
     void returnToIdle();
+    // Opens the popup menu at a screen point; a game then chosen plays on that point's monitor.
     void showMenu(int x, int y);
     void onCommand(int id, int code) override;
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // The Options command: after OK, the registry and every sprite window follow the settings.
+    // The Options command: after OK, the registry and every window of the toy follow the settings.
     void runOptions();
-    // Puts every sprite window of the program in or out of the top-most band, as on top says; out of it
-    // while another program is full screen.
+    // Puts every window of the toy in or out of the top-most band, as on top says; out of it on a monitor
+    // where another program is full screen.
     void applyOnTop();
-    bool standingDown() const { return standingDown_; }
     void tick(gui::Timer& timer) override;
+    // The monitors were read anew and differ: a game whose monitor went starts again on the primary one,
+    // and every shown window lying mostly off the monitors comes back onto the nearest one, whole.
+    void monitorsChanged();
 
     bool queryRunOnStartup();
     void applyRunOnStartup(bool on);
@@ -48,20 +59,21 @@ public:
     games::FishingGame& fishingGame() { return fishing_; }
     games::CaberGame& caberGame() { return caber_; }
     games::GolfGame& golfGame() { return golf_; }
+    gui::WineWorkarounds& wineWorkarounds() { return wine_; }
 
     bool playSounds = true;
     bool onTop = true;
     bool runOnStartup = true;
 
 private:
-    void restack(bool topmost);
-    void raiseShownWindows();
+    // Looks which monitors another program fills, and restacks what that changes.
+    void checkFullScreen(HWND front, bool askShell);
     // The menu borrows the foreground while it is open; this hands it back unless a window that takes
     // keys has it now.
     void giveKeyboardBack();
     bool takesKeys(HWND window);
-    // The program's sprite window with that handle, or none.
-    gui::SpriteWindow* spriteWindowOf(HWND window);
+    bool isGame(const Game* game) const;
+    void bringBackStrays();
 
     gui::Timer timer_;
     FleebaSplashScreen splash_;
@@ -71,10 +83,13 @@ private:
     FleebaWindow character_;
     PopupMenu menu_;
     Game* current_ = nullptr; // not owned: one of the members above
-    bool standingDown_ = false;
+    FullScreenWatch fullScreen_;
+    gui::WineWorkarounds wine_;
     HWND lastForeground_ = nullptr; // not owned: the foreground window at the last tick, any program's
-    int raiseTicks_ = 0;
+    unsigned fullScreenTicks_ = 0;
+    unsigned shellTicks_ = 0;
     HWND keyboardLender_ = nullptr; // not owned: whatever window had the foreground when the menu opened
+    RECT menuArea_;                 // the monitor the last menu was asked for on
 };
 
 } // namespace tamba::app

@@ -46,9 +46,12 @@ OptionsDialog::OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, 
 
 void OptionsDialog::onInitDialog() {
     const SIZE size = background_.size();
-    const RECT& desktop = Application::current()->desktopRect();
-    SetWindowPos(hwnd_, HWND_TOPMOST, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx,
-                 size.cy, SWP_SHOWWINDOW);
+    // In the middle of the monitor the user chose Options on.
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    const RECT& area = Application::current()->monitors().nearest(cursor);
+    SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
+                 area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
     keepControlsInside(hwnd_);
     setBox(hwnd_, IDC_PLAY_SOUNDS, *playSounds_);
     setBox(hwnd_, IDC_RUN_ON_STARTUP, *runOnStartup_);

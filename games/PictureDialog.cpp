@@ -9,10 +9,10 @@ namespace tamba::games {
 PictureDialog::PictureDialog(int bitmap) : Dialog(nullptr, templateId), picture_(bitmap) {}
 
 void PictureDialog::onInitDialog() {
-    const RECT& desktop = app::Application::current()->desktopRect();
+    const RECT& area = app::Application::current()->playArea();
     const SIZE size = picture_.size();
-    SetWindowPos(hwnd_, HWND_TOPMOST, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx,
-                 size.cy, SWP_SHOWWINDOW);
+    SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
+                 area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
 }
 
 INT_PTR PictureDialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

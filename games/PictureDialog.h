@@ -7,8 +7,8 @@
 
 namespace tamba::games {
 
-// A game's picture before play, shown modally in the middle of the screen until the user clicks its
-// close box or its play box; runModal then gives true.
+// A game's picture before play, shown modally in the middle of the monitor the game plays on until the
+// user clicks its close box or its play box; runModal then gives true.
 class PictureDialog : public gui::Dialog {
 public:
     static constexpr int templateId = 101;

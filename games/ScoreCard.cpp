@@ -11,7 +11,14 @@ ScoreCard::ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineS
                      const util::String& unit, const util::UrlParts& link)
     : Dialog(nullptr, templateId), background_(bitmap), numberColumn_(numberColumn), textColumn_(textColumn),
       lineStep_(lineStep), font_(fontFace, fontPoints), numbered_(numbered), unit_(unit), link_(link),
-      cursor_(LoadCursorA(app::Application::current()->instanceHandle(), MAKEINTRESOURCEA(cursorId))) {}
+      cursor_(LoadCursorA(app::Application::current()->instanceHandle(), MAKEINTRESOURCEA(cursorId))) {
+    setModelessShowCommand(SW_SHOWNA);
+    app::Application::current()->toyWindows().add(*this);
+}
+
+ScoreCard::~ScoreCard() {
+    app::Application::current()->toyWindows().remove(*this);
+}
 
 void ScoreCard::setEntry(unsigned index, const util::String& text) {
     while (lines_.count() <= index)
@@ -23,7 +30,13 @@ void ScoreCard::setEntry(unsigned index, const util::String& text) {
 void ScoreCard::onInitDialog() {
     lines_.clear();
     const SIZE size = background_.size();
-    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, size.cx, size.cy, SWP_SHOWWINDOW);
+    const RECT& area = app::Application::current()->playArea();
+    const RECT place = {area.left, area.top, area.left + size.cx, area.top + size.cy};
+    // Made while another program is full screen on that monitor, it goes beneath, as the toy's other
+    // windows there do; the template makes no top-most window.
+    const bool topmost = app::Application::current()->toyWindows().topmostAt(place);
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_BOTTOM, place.left, place.top, size.cx, size.cy,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
 INT_PTR ScoreCard::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -36,6 +49,10 @@ INT_PTR ScoreCard::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARA
         return true;
     case WM_SETCURSOR:
         SetCursor(cursor_);
+        return true;
+    case WM_MOUSEACTIVATE:
+        // A click opens the link or closes the card; the keyboard stays where the game put it.
+        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, MA_NOACTIVATE);
         return true;
     case WM_LBUTTONDOWN: {
         const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

@@ -11,9 +11,10 @@
 
 namespace tamba::games {
 
-// A game's results: a modeless, top-most card in the top-left corner of the screen with a column of
-// (optionally numbered) lines over a background picture. A click on its close box closes it, a click
-// anywhere else opens the link.
+// A game's results: a modeless, top-most card in the top-left corner of the monitor the game plays on,
+// with a column of (optionally numbered) lines over a background picture. A click on its close box closes
+// it, a click anywhere else opens the link. It is one of the toy's windows, and never takes the keyboard
+// from the window the game is played with.
 class ScoreCard : public gui::Dialog {
 public:
     static constexpr int templateId = 101;
@@ -26,6 +27,7 @@ public:
     // Columns are client coordinates of the first line; each line is lineStep lower.
     ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineStep, bool numbered,
               const util::String& unit, const util::UrlParts& link);
+    ~ScoreCard() override;
 
     // Grows the list with empty lines up to the index, then repaints. Works while the card is closed.
     void setEntry(unsigned index, const util::String& text);

@@ -91,7 +91,7 @@ void Dialog::showModeless() {
     if (created == nullptr)
         util::raiseError(GetLastError(), "Creating Dialog");
     hwnd_ = created;
-    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd_, modelessShowCommand_);
 }
 
 INT_PTR CALLBACK Dialog::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

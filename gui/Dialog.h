@@ -35,6 +35,10 @@ public:
     bool result() const { return result_; }
     bool modeless() const { return modeless_; }
 
+protected:
+    // How showModeless shows the box: SW_SHOW unless a derived dialog must not take the keyboard.
+    void setModelessShowCommand(int command) { modelessShowCommand_ = command; }
+
 private:
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     static INT_PTR route(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -45,6 +49,7 @@ private:
     int templateId_;
     bool result_;
     bool modeless_;
+    int modelessShowCommand_ = SW_SHOW;
 };
 
 } // namespace tamba::gui

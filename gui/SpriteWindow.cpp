@@ -1,8 +1,10 @@
 #include "gui/SpriteWindow.h"
 
+#include "app/Application.h"
 #include "gui/Sprite.h"
 #include "gui/Timer.h"
 #include "gui/WindowDeviceContext.h"
+#include "gui/WineWorkarounds.h"
 
 namespace tamba::gui {
 
@@ -10,10 +12,6 @@ namespace {
 // No old pixels copied, no WM_WINDOWPOSCHANGING, erasing deferred, and never activated: the user keeps
 // working in whatever application has the focus.
 constexpr UINT placementFlags = SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOSENDCHANGING | SWP_DEFERERASE;
-
-// While the left button is held on a draggable window.
-constexpr UINT_PTR dragTimerId = 1;
-constexpr UINT dragPollMs = 15;
 
 HWND zOrderFor(bool topmost) {
     return topmost ? HWND_TOPMOST : HWND_BOTTOM;
@@ -24,11 +22,13 @@ SpriteWindow::SpriteWindow(const util::String& title, Timer& timer, int x, int y
     : CustomWindow(title, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP, x, y, 10, 10), sprite_(nullptr),
       inTick_(false), visibility_(Hidden), timer_(&timer), draggable_(false), topmost_(true),
       dragging_(false), firstMove_(false), lastCursorX_(0), lastCursorY_(0) {
+    app::Application::current()->toyWindows().add(*this);
     timer_->addListener(this);
 }
 
 SpriteWindow::~SpriteWindow() {
     timer_->removeListener(this);
+    app::Application::current()->toyWindows().remove(*this);
     visibility_ = Hidden;
     if (sprite_ != nullptr) {
         sprite_->attach(nullptr, topmost_);
@@ -87,19 +87,24 @@ void SpriteWindow::hide() {
 void SpriteWindow::onSpriteFinished() {}
 
 bool SpriteWindow::animating() const {
-    return IsWindowVisible(hwnd_) && !IsIconic(hwnd_) && visibility_ == Shown && sprite_ != nullptr;
+    // The object's own state first: most windows are hidden, and they cost no platform call.
+    return visibility_ == Shown && sprite_ != nullptr && IsWindowVisible(hwnd_) && !IsIconic(hwnd_);
 }
 
 void SpriteWindow::tick(Timer&) {
     if (!animating())
         return;
     inTick_ = true;
+    placedInTick_ = false;
     sprite_->advance(topmost_);
-    // Anything the change (or an uncovering) left to repaint must be drawn by this tick, since the paint
-    // message handled now draws nothing.
-    const bool stale = sprite_ != paintedSprite_ || sprite_->currentFrame() != paintedFrame_ ||
-                       GetUpdateRect(hwnd_, nullptr, FALSE);
-    UpdateWindow(hwnd_);
+    bool stale = sprite_ != paintedSprite_ || sprite_->currentFrame() != paintedFrame_;
+    // Anything a change (or an uncovering) left to repaint must be drawn by this tick, since the paint
+    // message handled now draws nothing. A tick that changed nothing asks the platform nothing: an
+    // uncovered part is repainted by its paint message, which draws outside a tick.
+    if (stale || placedInTick_) {
+        stale = stale || GetUpdateRect(hwnd_, nullptr, FALSE);
+        UpdateWindow(hwnd_);
+    }
     const bool finished = sprite_->isFinished();
     inTick_ = false;
     if (stale) {
@@ -155,9 +160,7 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
             if (sprite_ != nullptr)
                 sprite_->rewind(topmost_);
             SetCapture(window);
-            // Some platforms (Wine) route the mouse to the capture of the foreground program only, and this
-            // window never takes the foreground: it also follows the cursor on a timer of its own.
-            SetTimer(window, dragTimerId, dragPollMs, nullptr);
+            WineWorkarounds::startDragPoll(window);
         }
         return 0;
     case WM_MOUSEMOVE:
@@ -167,10 +170,10 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
     case WM_LBUTTONUP:
         if (draggable_ && dragging_)
             endDrag();
-        takeKeyboard();
+        clicked();
         return 0;
     case WM_TIMER:
-        if (wParam != dragTimerId)
+        if (wParam != WineWorkarounds::dragTimerId)
             return CustomWindow::handleMessage(window, message, wParam, lParam);
         followCursor();
         return 0;
@@ -179,7 +182,7 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
         // window would follow the cursor with no button held.
         if (reinterpret_cast<HWND>(lParam) != window) {
             dragging_ = false;
-            KillTimer(window, dragTimerId);
+            WineWorkarounds::stopDragPoll(window);
         }
         return 0;
     default:
@@ -189,28 +192,33 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
 
 void SpriteWindow::endDrag() {
     dragging_ = false;
-    KillTimer(hwnd_, dragTimerId);
+    WineWorkarounds::stopDragPoll(hwnd_);
     if (GetCapture() == hwnd_)
         ReleaseCapture();
 }
 
 void SpriteWindow::takeKeyboard() {
-    if (!takesKeys_)
+    if (hwnd_ == nullptr)
         return;
     SetForegroundWindow(hwnd_);
     SetFocus(hwnd_);
 }
 
+void SpriteWindow::clicked() {
+    if (SpriteWindow* keys = keyWindow())
+        keys->takeKeyboard();
+}
+
 void SpriteWindow::followCursor() {
     if (!dragging_) {
-        KillTimer(hwnd_, dragTimerId);
+        WineWorkarounds::stopDragPoll(hwnd_);
         return;
     }
     // The button came up where this window could not hear it.
     const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
     if ((GetAsyncKeyState(button) & 0x8000) == 0) {
         endDrag();
-        takeKeyboard();
+        clicked();
         return;
     }
     POINT cursor;
@@ -243,12 +251,14 @@ void SpriteWindow::getWindowRect(RECT& rect) {
 }
 
 void SpriteWindow::setWindowPos(int x, int y, int width, int height, bool topmost) {
+    placedInTick_ = true;
     // Never activated, also when kept at the bottom: placements happen on every tick, and taking the
     // activation would pull the focus away from the application the user is typing in.
     SetWindowPos(hwnd_, zOrderFor(topmost), x, y, width, height, topmost ? placementFlags : SWP_NOACTIVATE);
 }
 
 void SpriteWindow::moveWindowTo(int x, int y, bool topmost) {
+    placedInTick_ = true;
     SetWindowPos(hwnd_, zOrderFor(topmost), x, y, 0, 0, SWP_NOSIZE | placementFlags);
 }
 
@@ -256,6 +266,7 @@ void SpriteWindow::setWindowRegion(GdiHandle<HRGN>& region) {
     // Only a region the window accepted becomes the window's; a refused one stays with the caller. Redrawn,
     // so that what the old outline covered and the new one does not is repainted by the windows beneath:
     // without composition the old frame would stay on the screen.
+    placedInTick_ = true;
     if (SetWindowRgn(hwnd_, region.get(), TRUE) != 0)
         region.release();
 }

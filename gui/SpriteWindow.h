@@ -40,10 +40,14 @@ public:
 
     Sprite* sprite() const { return sprite_; }
     Visibility visibility() const { return visibility_; }
-    bool topmost() const { return topmost_; }
+    bool topmost() const override { return topmost_; }
     bool draggable() const { return draggable_; }
     bool takesKeys() const { return takesKeys_; }
     bool inTick() const { return inTick_; }
+    // The window that gets the keyboard when this one is clicked: itself if it takes keys, else none.
+    virtual SpriteWindow* keyWindow() { return takesKeys_ ? this : nullptr; }
+    // Makes this the foreground window with the keyboard focus.
+    void takeKeyboard();
 
     void tick(Timer& timer) override;
 
@@ -65,7 +69,7 @@ private:
     void endDrag();
     // A poll of the cursor and the button while dragging: moves as a mouse move would.
     void followCursor();
-    void takeKeyboard();
+    void clicked();
 
     Sprite* sprite_; // not owned: the derived window owns its sprites
     bool inTick_;
@@ -73,6 +77,8 @@ private:
     // character nearly free.
     const Sprite* paintedSprite_ = nullptr; // not owned
     int paintedFrame_ = -1;
+    // Whether the sprite moved, sized or reshaped the window during the current tick.
+    bool placedInTick_ = false;
     Visibility visibility_;
     Timer* timer_; // not owned: outlives every window registered with it
     bool draggable_;

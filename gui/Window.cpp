@@ -28,6 +28,10 @@ void Window::setTopmost(bool topmost) {
     }
 }
 
+bool Window::topmost() const {
+    return hwnd_ != nullptr && (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
 void Window::makeVisible() {
     if (hwnd_ != nullptr)
         ShowWindow(hwnd_, SW_SHOWNA); // without taking the keyboard from the user's program
@@ -38,10 +42,11 @@ void Window::centreOnDesktop() {
         return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    const RECT& desktop = app::Application::current()->desktopRect();
+    const RECT& area = app::Application::current()->playArea();
     const int w = client.right;
     const int h = client.bottom;
-    MoveWindow(hwnd_, (desktop.right - w) / 2, (desktop.bottom - h) / 2, w, h, TRUE);
+    MoveWindow(hwnd_, area.left + (area.right - area.left - w) / 2,
+               area.top + (area.bottom - area.top - h) / 2, w, h, TRUE);
 }
 
 void Window::moveTo(int x, int y) {

@@ -15,10 +15,13 @@ public:
 
     // False sends the window to the bottom of the z-order, not merely out of the top-most band.
     virtual void setTopmost(bool topmost);
+    // Whether the window is kept in the top-most band.
+    virtual bool topmost() const;
 
     HWND handle() const { return hwnd_; }
 
     void makeVisible();
+    // In the middle of the monitor the current activity plays on.
     void centreOnDesktop();
     void moveTo(int x, int y);
     void focus();

@@ -36,8 +36,8 @@ CaberFleebaWindow::~CaberFleebaWindow() = default;
 void CaberFleebaWindow::prepareThrow() {
     SIZE size;
     runner_.frameSet().frameSize(6, size);
-    const RECT& screen = app::Application::current()->desktopRect();
-    moveTo(screen.right - size.cx, screen.bottom / 2 - size.cy / 2);
+    const RECT& area = app::Application::current()->playArea();
+    moveTo(area.right - size.cx, area.top + (area.bottom - area.top) / 2 - size.cy / 2);
     presses_ = 0;
     state_ = ready;
     // A game stopped or chosen again mid-run would otherwise glide on by itself and foul the next press.

@@ -75,17 +75,21 @@ void CaberGame::startSeries(bool showInstructions) {
     caber_.resetFlight();
     fleeba_.prepareThrow();
 
-    const RECT& screen = app::Application::current()->desktopRect();
+    const RECT& area = app::Application::current()->playArea();
+    const int width = area.right - area.left;
     RECT f;
     fleeba_.windowRect(f);
     const SIZE fs = firstFrameSize(fleeba_.sprite());
     const SIZE ts = firstFrameSize(target_.sprite());
     const SIZE ls = firstFrameSize(line_.sprite());
-    target_.moveTo(screen.right / 3 - ts.cx / 2, f.top + fs.cy - ts.cy / 2);
-    line_.moveTo(screen.right * 3 / 4 + ls.cx / 2, f.top + fs.cy - ls.cy / 2);
+    target_.moveTo(area.left + width / 3 - ts.cx / 2, f.top + fs.cy - ts.cy / 2);
+    line_.moveTo(area.left + width * 3 / 4 + ls.cx / 2, f.top + fs.cy - ls.cy / 2);
     target_.show();
     line_.show();
-    SetFocus(fleeba_.handle());
+    // The first series takes the keyboard for the thrower; a later one keeps it with the thrower, but
+    // never takes it from a program the user turned to in the pause.
+    if (showInstructions || gui::ToyWindows::haveForeground())
+        fleeba_.takeKeyboard();
     fleeba_.setLine(line_);
 }
 

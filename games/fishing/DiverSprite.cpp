@@ -43,7 +43,7 @@ bool DiverSprite::adjustPosition(RECT& rect) {
     case swimming:
     case swipingLeft:
     case swipingRight: {
-        const int bottom = app::Application::current()->desktopRect().bottom;
+        const int bottom = app::Application::current()->playArea().bottom;
         const int next = y + speed;
         bool changed = false;
         if (next < bottom && next >= floorY) {

@@ -12,6 +12,7 @@ public:
     FishSprite(int pair, FishWindow& owner, int baseY);
 
     bool adjustPosition(RECT& rect) override;
+    void setBaseY(int baseY) { baseY_ = baseY; }
 
     bool hooked = false;
     // The fish keeps still for the tick after a reset.

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tamba::games {
@@ -22,21 +23,27 @@ FishWindow::FishWindow(gui::Timer& timer, int pair, int rowY, bool headsRight, i
     setSprite(&sprite_);
 }
 
+void FishWindow::setRow(int rowY) {
+    rowY_ = rowY;
+    sprite_.setBaseY(rowY);
+}
+
 void FishWindow::reset() {
     elapsed = 0;
     sprite_.hooked = false;
-    const int right = app::Application::current()->desktopRect().right;
+    const RECT& area = app::Application::current()->playArea();
+    const int width = std::max(1, static_cast<int>(area.right - area.left));
     SIZE size = {0, 0};
     sprite_.frameSet().firstFrameSize(size);
     int x;
     if (headsRight_) {
-        wrapX = 0;
-        limitX = right;
-        x = std::rand() % right - size.cx; // may start partly off the left edge
+        wrapX = area.left;
+        limitX = area.right;
+        x = area.left + std::rand() % width - size.cx; // may start partly off the left edge
     } else {
-        limitX = 0;
-        wrapX = right - size.cx;
-        x = right - std::rand() % right;
+        limitX = area.left;
+        wrapX = area.right - size.cx;
+        x = area.right - std::rand() % width;
     }
     sprite_.started = 0;
     moveTo(x, rowY_);

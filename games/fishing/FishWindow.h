@@ -6,7 +6,8 @@
 
 namespace tamba::games {
 
-// One fish swimming sideways across the lower half of the screen, wrapping round at the edge.
+// One fish swimming sideways across the lower half of the monitor the game plays on, wrapping round at
+// its edge.
 class FishWindow : public gui::SpriteWindow {
 public:
     static const gui::FrameSequence idle;
@@ -17,6 +18,7 @@ public:
 
     // Puts the fish back in the water at a random place on its row.
     void reset();
+    void setRow(int rowY);
     // Netted by the diver: it vanishes until the game shows it in the stack of caught fish.
     void hook();
     void onSpriteFinished() override;

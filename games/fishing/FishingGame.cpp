@@ -34,11 +34,19 @@ SIZE firstFrameSize(gui::Sprite& sprite) {
 FishingGame::FishingGame(gui::Timer& timer, app::FleebaApp* app)
     : island_(timer, app), diver_(timer, this, app, &fish_, &island_), clock_(&GetTickCount),
       showInstructions_([] { PictureDialog(instructionsPicture).runModal(); }) {
-    const int bottom = app::Application::current()->desktopRect().bottom;
-    int y = bottom / 2;
-    const int step = (bottom / 2) / fishCount;
-    for (const FishRow& row : fishTable) {
-        fish_.append(new FishWindow(timer, row.pair, y, row.headsRight, row.kind));
+    for (const FishRow& row : fishTable)
+        fish_.append(new FishWindow(timer, row.pair, 0, row.headsRight, row.kind));
+    placeRows();
+}
+
+void FishingGame::placeRows() {
+    // The rows fill the lower half of the monitor the game plays on.
+    const RECT& area = app::Application::current()->playArea();
+    const int half = (area.bottom - area.top) / 2;
+    int y = area.top + half;
+    const int step = half / fishCount;
+    for (unsigned i = 0; i < fish_.count(); ++i) {
+        fish_[i]->setRow(y);
         y += step;
     }
 }
@@ -59,19 +67,22 @@ void FishingGame::start() {
     card_->showModeless();
     caught_ = 0;
 
-    const int width = app::Application::current()->desktopRect().right;
+    const RECT& area = app::Application::current()->playArea();
+    const int middle = area.left + (area.right - area.left) / 2;
+    const int top = area.top + islandTop;
     const SIZE diver = firstFrameSize(diver_.sprite());
     const SIZE island = firstFrameSize(island_.sprite());
     // The island's bottom edge lines up with the diver window's.
-    diver_.moveTo(width / 2 - diver.cx / 2 - 7, islandTop);
-    island_.moveTo(width / 2 - island.cx / 2, diver.cy - island.cy + islandTop);
+    diver_.moveTo(middle - diver.cx / 2 - 7, top);
+    island_.moveTo(middle - island.cx / 2, diver.cy - island.cy + top);
     island_.prepareForPlay();
+    placeRows();
     for (unsigned i = 0; i < fish_.count(); ++i)
         fish_[i]->reset();
     island_.setDiverWindow(&diver_);
     diver_.prepareForPlay();
     startTick_ = clock_();
-    diver_.focus();
+    diver_.takeKeyboard();
 }
 
 void FishingGame::stop() {
@@ -106,8 +117,9 @@ void FishingGame::fishCaught(FishWindow* fish) {
     if (caught_ == fishCount) {
         diver_.finish();
         island_.showFinished();
-    } else {
-        diver_.focus();
+    } else if (gui::ToyWindows::haveForeground()) {
+        // Back to the diver, from the island or the card, say; never from the program the user turned to.
+        diver_.takeKeyboard();
     }
 }
 

@@ -42,6 +42,8 @@ public:
     int totalSeconds() const { return totalSeconds_; }
 
 private:
+    void placeRows();
+
     IslandWindow island_;
     util::OwningAList<FishWindow> fish_;
     FishingFleebaWindow diver_;

@@ -54,6 +54,12 @@ LRESULT IslandWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
     return SpriteWindow::handleMessage(window, message, wParam, lParam);
 }
 
+gui::SpriteWindow* IslandWindow::keyWindow() {
+    if (diver_ == nullptr || finished_)
+        return nullptr;
+    return diver_;
+}
+
 void IslandWindow::onContextMenu(int x, int y) {
     if (app_ != nullptr)
         app_->showMenu(x, y);

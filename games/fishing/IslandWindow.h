@@ -31,6 +31,9 @@ public:
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     void onContextMenu(int x, int y) override;
+    // At home the diver's frame has no outline and the island shows the character: a click on it gives
+    // the diver the keyboard, as a click on the diver would, until the game is over.
+    gui::SpriteWindow* keyWindow() override;
 
     gui::SequenceSprite& sprite() { return sprite_; }
 

@@ -55,7 +55,7 @@ void GolfBallWindow::onSpriteFinished() {
     const int dx = v.x * speed_ / 100;
     const int dy = v.y * speed_ / 100;
 
-    const RECT& desktop = app::Application::current()->desktopRect();
+    const RECT& desktop = app::Application::current()->playArea();
     const RECT area = {desktop.left + margin_, desktop.top + margin_, desktop.right - margin_,
                        desktop.bottom - margin_};
     // A ball leaving on one side comes back on the other.

@@ -93,16 +93,20 @@ void GolfGame::ballHoled() {
 }
 
 void GolfGame::placeCourse() {
-    const RECT& screen = app::Application::current()->desktopRect();
+    // Worked out with the play area's corner at (0, 0), then placed on it.
+    const RECT& area = app::Application::current()->playArea();
+    const RECT screen = {0, 0, area.right - area.left, area.bottom - area.top};
     RECT card = {0, 0, 0, 0};
-    if (card_ != nullptr)
+    if (card_ != nullptr) {
         card_->windowRect(card);
+        OffsetRect(&card, -area.left, -area.top);
+    }
     const SIZE golfer = firstFrameSize(golfer_.sprite());
-    golfer_.moveTo((screen.right - golfer.cx) / 2, (screen.bottom - golfer.cy) / 2);
+    golfer_.moveTo(area.left + (screen.right - golfer.cx) / 2, area.top + (screen.bottom - golfer.cy) / 2);
     const POINT hole = freePlace(screen, golfer, firstFrameSize(&hole_.sprite()), card);
-    hole_.moveTo(hole.x, hole.y);
+    hole_.moveTo(area.left + hole.x, area.top + hole.y);
     const POINT ball = freePlace(screen, golfer, firstFrameSize(&ball_.sprite()), card);
-    ball_.moveTo(ball.x, ball.y);
+    ball_.moveTo(area.left + ball.x, area.top + ball.y);
 }
 
 } // namespace tamba::games

@@ -237,14 +237,17 @@ TEST_F(SpriteWindowTest, TickAdvancesInsideTheTickAndPaintsOnce) {
     RedrawWindow(window.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(sprite.paints, 2);
 
-    // A tick that keeps the frame draws nothing, unless part of the window waits to be repainted.
+    // A tick that keeps the frame draws nothing: a part of the window that waits to be repainted is drawn
+    // by its paint message, once.
     sprite.hold = true;
     window.tick(timer);
     EXPECT_EQ(sprite.paints, 2);
     InvalidateRect(window.handle(), nullptr, FALSE);
     window.tick(timer);
+    pumpMessages(50);
     EXPECT_EQ(sprite.paints, 3);
     window.tick(timer);
+    pumpMessages(50);
     EXPECT_EQ(sprite.paints, 3);
 }
 
