@@ -28,6 +28,8 @@ endfunction()
 
 file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*Test.cpp)
 list(FILTER test_sources EXCLUDE REGEX "/tests/artgen/")
+# Played on a display of its own with two monitors, which it rearranges.
+list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/TwoMonitorsTest\\.cpp$")
 
 set(FLEEBA_TEST_TIMEOUT 180)
 foreach(src ${test_sources})
@@ -43,6 +45,12 @@ foreach(src ${test_sources})
         add_dependencies(${name} fleeba)
     endif()
 endforeach()
+
+fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/TwoMonitorsTest.cpp ${CMAKE_BINARY_DIR}/tests)
+add_dependencies(TwoMonitorsTest fleeba)
+add_test(NAME e2e.TwoMonitorsTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:TwoMonitorsTest>
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+set_tests_properties(e2e.TwoMonitorsTest PROPERTIES TIMEOUT 300)
 
 # A bot plays a whole fishing game, as slowly as a person.
 if(TEST e2e.FishingBotTest)

@@ -31,16 +31,6 @@ cpu_of() {
   echo "$total"
 }
 
-# Every process that has this prefix in its environment, plus wineserver.
-prefix_pids() {
-  local pid
-  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-    if { tr '\0' '\n' < "/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
-      echo "$pid"
-    fi
-  done
-}
-
 measure() { # label, pids...
   local label=$1; shift
   local before after

@@ -17,6 +17,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64
   xvfb xdotool openbox imagemagick x11-utils
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils xpenguins
   libcairo2-dev libimagequant-dev pkg-config
   fonts-dejavu-core fonts-comic-neue
   procps file

@@ -57,11 +57,81 @@ start_private_display() {
   sleep 0.5
 }
 
+# Starts an X server with two monitors side by side, 1024x768 each (Xorg's dummy video driver, arranged with
+# xrandr: Wine lists them as \\.\DISPLAY1 at 0,0 and \\.\DISPLAY2 at 1024,0), with openbox on it.
+start_two_monitor_display() {
+  local dir numfile
+  dir=$(mktemp -d)
+  cat >"$dir/xorg.conf" <<'CONF'
+Section "Device"
+  Identifier "dummy"
+  Driver "dummy"
+  VideoRam 256000
+EndSection
+Section "Monitor"
+  Identifier "monitor"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "dummy"
+  Monitor "monitor"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual 2304 1024
+  EndSubSection
+EndSection
+CONF
+  numfile=$dir/display
+  Xorg -displayfd 3 -config "$dir/xorg.conf" -noreset -nolisten tcp -logfile "$dir/xorg.log" \
+    3>"$numfile" >/dev/null 2>&1 &
+  private_pids+=($!)
+  local i
+  for i in $(seq 1 100); do
+    [ -s "$numfile" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -n1 "$numfile" | tr -d '[:space:]')"
+  for i in $(seq 1 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xrandr --newmode 1024x768_60 63.50 1024 1072 1176 1328 768 771 775 798 -hsync +vsync
+  xrandr --addmode DUMMY0 1024x768_60
+  xrandr --addmode DUMMY1 1024x768_60
+  xrandr --output DUMMY0 --mode 1024x768_60 --pos 0x0 --primary --output DUMMY1 --mode 1024x768_60 --pos 1024x0
+  # A full query makes the server probe its outputs; Wine reads the current configuration without probing,
+  # and would otherwise find one monitor.
+  xrandr --query >/dev/null
+  openbox >/dev/null 2>&1 &
+  private_pids+=($!)
+  sleep 0.5
+}
+
+# Every process that runs in this prefix (its environment names it).
+prefix_pids() {
+  local pid
+  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    if { tr '\0' '\n' < "/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+      echo "$pid"
+    fi
+  done
+}
+
 stop_private_display() {
+  local pid
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     wineserver -k >/dev/null 2>&1 || true
+    # A server that crashed leaves its helpers behind, holding the test's output open: Windows programs
+    # of this prefix still running now are ended (never a shell that merely names the prefix).
+    for pid in $(prefix_pids); do
+      if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qiE '\.exe( |$)'; then
+        kill -9 "$pid" >/dev/null 2>&1 || true
+      fi
+    done
   fi
-  local pid
   for pid in "${private_pids[@]}"; do
     kill "$pid" >/dev/null 2>&1 || true
   done

@@ -1,85 +1,31 @@
 // The real program beside another one, driven with real input: this test's own windows play the program
 // the user works in. Clicks and drags on the toy never take that program's keyboard, a click on the golfer
 // does; and the toy keeps beneath another program's full-screen window, but not beneath a maximized one.
-#include "support/DebuggedProcess.h"
 #include "support/GameLauncher.h"
 #include "support/RealInput.h"
 #include "support/TestEnvironment.h"
+#include "support/UserWindow.h"
 
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
-using tamba::test::DebuggedProcess;
+using tamba::test::allTopmost;
 using tamba::test::GameLauncher;
 using tamba::test::outlineData;
 using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
+using tamba::test::RunningToy;
+using tamba::test::screenColour;
+using tamba::test::topmost;
 using tamba::test::rectOf;
+using tamba::test::UserWindow;
 using tamba::test::visibleMenu;
-using tamba::test::visibleWindowsOf;
 using tamba::test::windowTitle;
 
 namespace {
-
-constexpr COLORREF userColour = RGB(40, 170, 90);
-
-// A top-level window of this process, standing for the program the user works in: it counts the keys
-// that reach it.
-class UserWindow {
-public:
-    UserWindow(DWORD style, int x, int y, int width, int height) {
-        static const ATOM windowClass = [] {
-            WNDCLASSA c = {};
-            c.lpfnWndProc = procedure;
-            c.hInstance = GetModuleHandleA(nullptr);
-            c.hbrBackground = CreateSolidBrush(userColour); // lives as long as the class
-            c.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-            c.lpszClassName = "DesktopCitizenUser";
-            return RegisterClassA(&c);
-        }();
-        handle = CreateWindowExA(0, MAKEINTATOM(windowClass), "User", style, x, y, width, height, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-        SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        ShowWindow(handle, (style & WS_MAXIMIZE) != 0 ? SW_SHOWMAXIMIZED : SW_SHOW);
-        SetForegroundWindow(handle);
-        pumpUntil([&] { return GetForegroundWindow() == handle; }, 3000);
-    }
-    ~UserWindow() { DestroyWindow(handle); }
-    UserWindow(const UserWindow&) = delete;
-    UserWindow& operator=(const UserWindow&) = delete;
-
-    HWND handle = nullptr; // owned
-    int keys = 0;
-
-private:
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<UserWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (message == WM_KEYDOWN && self != nullptr)
-            ++self->keys;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-};
-
-struct Program {
-    std::unique_ptr<DebuggedProcess> process;
-    HWND character = nullptr;
-};
-
-void start(Program& program) {
-    program.process = std::make_unique<DebuggedProcess>("\"" + tamba::test::programPath() + "\"");
-    ASSERT_TRUE(program.process->started());
-    program.character = GameLauncher::waitForCharacter();
-    ASSERT_NE(program.character, nullptr) << "the character never appeared";
-}
-
-void quit(Program& program) {
-    PostMessageA(FindWindowA("TambaGuiCustomWindow", "Fleeba"), WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.process->waitForExit(10000), 0u);
-}
 
 // Which window of the program's thread is active and which has the focus.
 GUITHREADINFO threadInfo(HWND window) {
@@ -87,25 +33,6 @@ GUITHREADINFO threadInfo(HWND window) {
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
     return info;
-}
-
-bool topmost(HWND window) {
-    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-// Every visible window of the program in the top-most band, or none of them.
-bool allTopmost(DWORD processId, bool expected) {
-    for (HWND window : visibleWindowsOf(processId))
-        if (topmost(window) != expected)
-            return false;
-    return true;
-}
-
-COLORREF screenColour(POINT at) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
 }
 
 void keepsTheKeyboard(const UserWindow& user, HWND toy, const char* after) {
@@ -117,8 +44,8 @@ void keepsTheKeyboard(const UserWindow& user, HWND toy, const char* after) {
 } // namespace
 
 TEST(DesktopCitizen, ClicksAndDragsLeaveTheKeyboardWhereItWasAndTheGolferTakesItWhenClicked) {
-    Program program;
-    ASSERT_NO_FATAL_FAILURE(start(program));
+    RunningToy program;
+    ASSERT_NO_FATAL_FAILURE(program.start());
     // Beneath the character and wherever it is dragged to.
     UserWindow user(WS_OVERLAPPEDWINDOW, 200, 200, 600, 450);
     ASSERT_EQ(GetForegroundWindow(), user.handle);
@@ -155,7 +82,7 @@ TEST(DesktopCitizen, ClicksAndDragsLeaveTheKeyboardWhereItWasAndTheGolferTakesIt
         << "the dismissed menu kept the keyboard";
     // The program that got the keyboard back did not cover the character.
     RealInput::settle(1000);
-    EXPECT_NE(screenColour(on), userColour);
+    EXPECT_NE(screenColour(on), UserWindow::colour);
 
     // Golf starts without the keyboard; clicks on the ball and the hole keep it with the user's program,
     // a click on the golfer gives it to the golfer, and its keys turn it.
@@ -181,12 +108,12 @@ TEST(DesktopCitizen, ClicksAndDragsLeaveTheKeyboardWhereItWasAndTheGolferTakesIt
     RealInput::key(VK_RIGHT);
     EXPECT_TRUE(pumpUntil([&] { return outlineData(golfer) != aimed; }, 3000))
         << "Right did not turn the golfer";
-    ASSERT_NO_FATAL_FAILURE(quit(program));
+    ASSERT_NO_FATAL_FAILURE(program.quit());
 }
 
 TEST(DesktopCitizen, StandsDownForAnotherProgramsFullScreenWindowOnly) {
-    Program program;
-    ASSERT_NO_FATAL_FAILURE(start(program));
+    RunningToy program;
+    ASSERT_NO_FATAL_FAILURE(program.start());
     const DWORD id = program.process->processId();
     HWND character = program.character;
     POINT on;
@@ -207,7 +134,7 @@ TEST(DesktopCitizen, StandsDownForAnotherProgramsFullScreenWindowOnly) {
         RealInput::settle(1000); // the idle animation goes on beneath
         EXPECT_FALSE(topmost(character));
         EXPECT_EQ(WindowFromPoint(on), fullScreen.handle);
-        EXPECT_EQ(screenColour(on), userColour) << "the character shows over the full-screen window";
+        EXPECT_EQ(screenColour(on), UserWindow::colour) << "the character shows over the full-screen window";
 
         // Leaving full screen brings the toy back on top; going full screen again sends it beneath.
         SetWindowPos(fullScreen.handle, nullptr, 0, 0, 300, 200, SWP_NOZORDER | SWP_NOMOVE);
@@ -239,5 +166,5 @@ TEST(DesktopCitizen, StandsDownForAnotherProgramsFullScreenWindowOnly) {
     }
     RealInput::settle(1000);
     EXPECT_TRUE(allTopmost(id, false)) << "the full-screen window's going put the toy back on top";
-    ASSERT_NO_FATAL_FAILURE(quit(program));
+    ASSERT_NO_FATAL_FAILURE(program.quit());
 }

@@ -3,7 +3,21 @@
 #include "support/RealInput.h"
 #include "support/TestEnvironment.h"
 
+#include <gtest/gtest.h>
+
 namespace tamba::test {
+
+void RunningToy::start() {
+    process = std::make_unique<DebuggedProcess>("\"" + programPath() + "\"");
+    ASSERT_TRUE(process->started());
+    character = GameLauncher::waitForCharacter();
+    ASSERT_NE(character, nullptr) << "the character never appeared";
+}
+
+void RunningToy::quit() {
+    PostMessageA(FindWindowA("TambaGuiCustomWindow", "Fleeba"), WM_CLOSE, 0, 0);
+    EXPECT_EQ(process->waitForExit(10000), 0u);
+}
 
 HWND GameLauncher::waitForCharacter() {
     HWND character = waitForWindow("FleebaWindow", 20000);

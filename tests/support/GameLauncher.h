@@ -1,8 +1,22 @@
 #pragma once
 
+#include "support/DebuggedProcess.h"
+
+#include <memory>
 #include <windows.h>
 
 namespace tamba::test {
+
+// The real program, started as a debuggee; its character once it stands in its place after the splash.
+struct RunningToy {
+    std::unique_ptr<DebuggedProcess> process;
+    HWND character = nullptr;
+
+    // Both assert: call them inside ASSERT_NO_FATAL_FAILURE.
+    void start();
+    // Asks the program to close, and expects it to end with 0.
+    void quit();
+};
 
 // Starts a game in the running program the way a person does: the character's menu, Games, the entry,
 // then the play button of the instructions picture.

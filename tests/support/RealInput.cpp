@@ -38,13 +38,16 @@ void RealInput::settle(DWORD milliseconds) {
 }
 
 bool RealInput::moveTo(int x, int y) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    // Absolute coordinates run from 0 to 65535 across the screen; aim at the middle of the pixel.
-    const LONG ax = static_cast<LONG>((x * 65536LL + 32768) / width);
-    const LONG ay = static_cast<LONG>((y * 65536LL + 32768) / height);
+    // Absolute coordinates run from 0 to 65535 across every monitor together; aim at the middle of the
+    // pixel.
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const LONG ax = static_cast<LONG>(((x - left) * 65536LL + 32768) / width);
+    const LONG ay = static_cast<LONG>(((y - top) * 65536LL + 32768) / height);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ax, ay);
+        sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK, ax, ay);
         settle(30);
         POINT at;
         GetCursorPos(&at);

@@ -124,4 +124,22 @@ HWND visibleMenu() {
     return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
 }
 
+bool topmost(HWND window) {
+    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+bool allTopmost(DWORD processId, bool expected) {
+    for (HWND window : visibleWindowsOf(processId))
+        if (topmost(window) != expected)
+            return false;
+    return true;
+}
+
+COLORREF screenColour(POINT at) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
 } // namespace tamba::test

@@ -46,4 +46,10 @@ bool pointInOutline(HWND window, POINT& point);
 // A window's outline as the platform's region data (an RGNDATA), empty if the window has none.
 std::vector<char> outlineData(HWND window);
 
+// Whether the window is in the top-most band; whether every visible window of a process is (or none is).
+bool topmost(HWND window);
+bool allTopmost(DWORD processId, bool expected);
+
+COLORREF screenColour(POINT at);
+
 } // namespace tamba::test
