@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/Game.h"
 #include "app/StartupRegistration.h"
+#include "games/ScoreCard.h"
 #include "support/CapturingLogger.h"
 #include "support/TestEnvironment.h"
 #include "tamba_util/Exception.h"
@@ -188,20 +189,24 @@ bool topmost(tamba::gui::Window& window) {
 }
 } // namespace
 
-// On top reaches every sprite window of every activity, including those of a game not being played,
-// and moves made by the windows' own ticks keep to it. Other windows of the thread are none of its
-// business, whatever their user data holds.
-TEST(FleebaApp, OnTopSettingReachesEverySpriteWindow) {
+// On top reaches every window of the toy, of every activity, the score card too, including those of a
+// game not being played, and moves made by the windows' own ticks keep to it. Other windows of the
+// thread are none of its business, whatever their user data holds. A monitor covered by another program
+// sends down what lies on it, a card made meanwhile too.
+TEST(FleebaApp, OnTopSettingAndAStandDownReachEveryWindowOfTheToy) {
     FleebaApp app;
-    app.returnToIdle();
+    app.caberGame().setShowInstructions([] {});
+    SendMessageA(app.handle(), WM_COMMAND, IDM_CABER_GAME, 0);
+    ASSERT_NE(app.caberGame().scoreCard(), nullptr);
     int notAWindowObject[4] = {1, 2, 3, 4};
-    HWND foreign = CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    HWND foreign = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "foreign", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(foreign, nullptr);
     SetWindowLongPtrA(foreign, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(notAWindowObject));
     auto& fishing = app.fishingGame();
-    tamba::gui::Window* windows[] = {&app.characterWindow(), &app.splashScreen(), &fishing.island(),
-                                     &fishing.diver(),       &fishing.fish(0),    &fishing.fish(9)};
+    tamba::gui::Window* windows[] = {&app.characterWindow(),     &app.splashScreen(), &fishing.island(),
+                                     &fishing.diver(),           &fishing.fish(0),    &fishing.fish(9),
+                                     app.caberGame().scoreCard()};
     for (auto* window : windows)
         ASSERT_TRUE(topmost(*window));
 
@@ -209,15 +214,30 @@ TEST(FleebaApp, OnTopSettingReachesEverySpriteWindow) {
     app.applyOnTop();
     for (auto* window : windows)
         EXPECT_FALSE(topmost(*window));
-    app.characterWindow().moveTo(30, 40);
-    for (int i = 0; i < 20; ++i)
-        app.timer().tick();
-    EXPECT_FALSE(topmost(app.characterWindow()));
-    EXPECT_FALSE(IsWindowVisible(app.fishingGame().island().handle())) << "restacking shows nothing";
-
+    EXPECT_TRUE((GetWindowLongA(foreign, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
     app.onTop = true;
     app.applyOnTop();
     for (auto* window : windows)
         EXPECT_TRUE(topmost(*window));
     DestroyWindow(foreign);
+
+    tamba::gui::ToyWindows& toy = Application::current()->toyWindows();
+    toy.setStoodDown({Application::current()->desktopRect()});
+    toy.restack();
+    EXPECT_FALSE(topmost(app.characterWindow()));
+    SendMessageA(app.handle(), WM_COMMAND, IDM_CABER_GAME, 0);
+    const bool cardOnTop = app.caberGame().scoreCard() != nullptr && topmost(*app.caberGame().scoreCard());
+    toy.setStoodDown({});
+    EXPECT_FALSE(cardOnTop) << "a card made during a stand-down came up on top";
+    toy.restack();
+    EXPECT_TRUE(topmost(app.characterWindow()));
+
+    app.onTop = false;
+    app.applyOnTop();
+    app.returnToIdle();
+    app.characterWindow().moveTo(30, 40);
+    for (int i = 0; i < 20; ++i)
+        app.timer().tick();
+    EXPECT_FALSE(topmost(app.characterWindow()));
+    EXPECT_FALSE(IsWindowVisible(app.fishingGame().island().handle())) << "restacking shows nothing";
 }

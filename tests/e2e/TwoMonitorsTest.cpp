@@ -105,7 +105,8 @@ TEST(TwoMonitors, TheToyLivesAndPlaysOnEitherMonitorAndNothingIsLostWhenOneGoes)
     HWND line = window("CaberLineWindow");
     ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(thrower) && IsWindowVisible(line); }, 5000));
     HWND card = nullptr;
-    ASSERT_TRUE(pumpUntil([&] { return (card = shownDialog()) != nullptr && rectOf(card).left >= 1024; }, 5000))
+    ASSERT_TRUE(
+        pumpUntil([&] { return (card = shownDialog()) != nullptr && rectOf(card).left >= 1024; }, 5000))
         << "no score card on the second monitor";
     EXPECT_EQ(rectOf(card).left, second.left);
     EXPECT_EQ(rectOf(card).top, second.top);
@@ -128,7 +129,8 @@ TEST(TwoMonitors, TheToyLivesAndPlaysOnEitherMonitorAndNothingIsLostWhenOneGoes)
     // The second monitor goes: the game starts again on the primary one.
     ASSERT_TRUE(xrandr("--output DUMMY1 --off", 1));
     HWND dialog = nullptr;
-    ASSERT_TRUE(pumpUntil([&] { return (dialog = shownDialog()) != nullptr && within(dialog, primary); }, 5000))
+    ASSERT_TRUE(
+        pumpUntil([&] { return (dialog = shownDialog()) != nullptr && within(dialog, primary); }, 5000))
         << "the caber game did not start again on the primary monitor";
     instructions = rectOf(dialog);
     RealInput::click(instructions.left + 316, instructions.top + 280);
@@ -156,11 +158,16 @@ TEST(TwoMonitors, TheToyLivesAndPlaysOnEitherMonitorAndNothingIsLostWhenOneGoes)
 
     // The primary monitor shrinks: the character comes onto what is left of it.
     ASSERT_TRUE(xrandr("--output DUMMY0 --mode 800x600", 1));
-    EXPECT_TRUE(pumpUntil([&] { return within(character, RECT{0, 0, 800, 600}); }, 5000))
+    EXPECT_TRUE(pumpUntil(
+        [&] {
+            return within(character, RECT{0, 0, 800, 600});
+        },
+        5000))
         << "the character was left off the shrunk monitor";
 
     // Wine 8's server crashes when the program ends after one of its windows stood on a monitor that
     // went, unless the monitor is back by then.
-    ASSERT_TRUE(xrandr("--output DUMMY0 --mode 1024x768_60 --output DUMMY1 --mode 1024x768_60 --pos 1024x0", 2));
+    ASSERT_TRUE(
+        xrandr("--output DUMMY0 --mode 1024x768_60 --output DUMMY1 --mode 1024x768_60 --pos 1024x0", 2));
     ASSERT_NO_FATAL_FAILURE(toy.quit());
 }

@@ -14,8 +14,8 @@ UserWindow::UserWindow(DWORD style, int x, int y, int width, int height) {
         c.lpszClassName = "TestUserWindow";
         return RegisterClassA(&c);
     }();
-    handle = CreateWindowExA(0, MAKEINTATOM(windowClass), "User", style, x, y, width, height, nullptr, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+    handle = CreateWindowExA(0, MAKEINTATOM(windowClass), "User", style, x, y, width, height, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ShowWindow(handle, (style & WS_MAXIMIZE) != 0 ? SW_SHOWMAXIMIZED : SW_SHOW);
     SetForegroundWindow(handle);

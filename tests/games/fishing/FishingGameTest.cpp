@@ -219,6 +219,20 @@ TEST_F(FishingGameTest, AfterTheTenthCatchNoKeyActsUntilANewGame) {
     EXPECT_EQ(state(), DiverSprite::diving);
 }
 
+// At home the diver's frame has no outline: the user clicks the character on the island to get back to
+// the game after working elsewhere, and the diver has the keyboard again.
+TEST_F(FishingGameTest, AClickOnTheIslandGivesTheDiverTheKeyboardBack) {
+    HWND elsewhere = CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                     nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(elsewhere);
+    ASSERT_EQ(GetForegroundWindow(), elsewhere);
+    SendMessageA(game.island().handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
+    SendMessageA(game.island().handle(), WM_LBUTTONUP, 0, MAKELPARAM(40, 40));
+    EXPECT_EQ(GetForegroundWindow(), game.diver().handle());
+    EXPECT_EQ(GetFocus(), game.diver().handle());
+    DestroyWindow(elsewhere);
+}
+
 TEST_F(FishingGameTest, StopHidesEveryWindow) {
     game.stop();
     EXPECT_FALSE(IsWindowVisible(game.diver().handle()));
