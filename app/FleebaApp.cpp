@@ -29,6 +29,19 @@ FleebaApp::~FleebaApp() {
 }
 
 void FleebaApp::tick(gui::Timer&) {
+    Application& application = *Application::current();
+    // Every other tick is soon enough to follow another program that becomes active or goes full screen,
+    // and an idle toy asks the platform half as often.
+    if (++foregroundTicks_ >= foregroundCheckTicks) {
+        foregroundTicks_ = 0;
+        lookAtForeground();
+    }
+    wine_.tick(application.toyWindows());
+    if (wine_.layoutCheckDue() && application.monitors().looksChanged())
+        PostMessageA(handle(), WM_DISPLAYCHANGE, 0, 0);
+}
+
+void FleebaApp::lookAtForeground() {
     HWND front = GetForegroundWindow();
     const bool frontChanged = front != lastForeground_;
     if (frontChanged) {
@@ -41,18 +54,15 @@ void FleebaApp::tick(gui::Timer&) {
         else
             wine_.foregroundWentElsewhere();
     }
-    // A new foreground window is looked at at once; one that stays, every few ticks, in case it goes full
+    // A new foreground window is looked at at once; one that stays, every few looks, in case it goes full
     // screen or leaves it.
-    const bool askShell = ++shellTicks_ >= shellCheckTicks;
+    const bool askShell = ++shellLooks_ >= shellCheckLooks;
     if (askShell)
-        shellTicks_ = 0;
-    if (frontChanged || askShell || ++fullScreenTicks_ >= fullScreenCheckTicks) {
-        fullScreenTicks_ = 0;
+        shellLooks_ = 0;
+    if (frontChanged || askShell || ++fullScreenLooks_ >= fullScreenCheckLooks) {
+        fullScreenLooks_ = 0;
         checkFullScreen(front, askShell);
     }
-    wine_.tick(Application::current()->toyWindows());
-    if (wine_.layoutCheckDue() && Application::current()->monitors().looksChanged())
-        PostMessageA(handle(), WM_DISPLAYCHANGE, 0, 0);
 }
 
 void FleebaApp::checkFullScreen(HWND front, bool askShell) {

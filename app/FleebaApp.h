@@ -22,10 +22,11 @@ class Game;
 class FleebaApp : public MainWindow, public gui::TimerListener {
 public:
     static constexpr unsigned tickMs = 100;
-    // How often the foreground window is looked at for full screen when it has not changed, and how often
-    // the shell is asked, in ticks.
-    static constexpr unsigned fullScreenCheckTicks = 5;
-    static constexpr unsigned shellCheckTicks = 10;
+    // How often the foreground window is looked at, in ticks; how often, in looks, one that has not
+    // changed is looked at for full screen, and the shell is asked.
+    static constexpr unsigned foregroundCheckTicks = 2;
+    static constexpr unsigned fullScreenCheckLooks = 3;
+    static constexpr unsigned shellCheckLooks = 5;
 
     FleebaApp();
     ~FleebaApp() override;
@@ -66,6 +67,7 @@ public:
     bool runOnStartup = true;
 
 private:
+    void lookAtForeground();
     // Looks which monitors another program fills, and restacks what that changes.
     void checkFullScreen(HWND front, bool askShell);
     // The menu borrows the foreground while it is open; this hands it back unless a window that takes
@@ -86,8 +88,9 @@ private:
     FullScreenWatch fullScreen_;
     gui::WineWorkarounds wine_;
     HWND lastForeground_ = nullptr; // not owned: the foreground window at the last tick, any program's
-    unsigned fullScreenTicks_ = 0;
-    unsigned shellTicks_ = 0;
+    unsigned foregroundTicks_ = 0;
+    unsigned fullScreenLooks_ = 0;
+    unsigned shellLooks_ = 0;
     HWND keyboardLender_ = nullptr; // not owned: whatever window had the foreground when the menu opened
     RECT menuArea_;                 // the monitor the last menu was asked for on
 };

@@ -25,10 +25,8 @@ void addOnce(std::vector<RECT>& monitors, const RECT& monitor) {
         monitors.push_back(monitor);
 }
 
-// Whether the window is another program's, and not the shell's or the desktop.
+// Whether the window (not the desktop) is another program's, and not the shell's.
 bool anotherProgramsWindow(HWND window) {
-    if (window == nullptr || window == GetDesktopWindow())
-        return false;
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     if (process == GetCurrentProcessId())
@@ -67,7 +65,7 @@ std::vector<RECT> FullScreenWatch::coveredMonitors(HWND front, const gui::Monito
         return covered;
     }
     // Cheapest tests first: this runs several times a second.
-    if (front == nullptr)
+    if (front == nullptr || front == GetDesktopWindow())
         return covered;
     const DWORD style = static_cast<DWORD>(GetWindowLongA(front, GWL_STYLE));
     const bool captionless =

@@ -11,16 +11,26 @@ struct Reading {
     unsigned primary = 0;
 };
 
-BOOL CALLBACK collect(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+// The primary monitor is the one whose top-left corner is the origin of the screen coordinates: no
+// further question to the platform per monitor.
+BOOL CALLBACK collect(HMONITOR, HDC, LPRECT rect, LPARAM data) {
     auto* reading = reinterpret_cast<Reading*>(data);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(monitor, &info))
-        return TRUE;
-    if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0)
+    if (rect->left == 0 && rect->top == 0)
         reading->primary = static_cast<unsigned>(reading->rects.size());
-    reading->rects.push_back(info.rcMonitor);
+    reading->rects.push_back(*rect);
     return TRUE;
+}
+
+Reading readPlatform() {
+    Reading reading;
+    EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&reading));
+    if (reading.rects.empty()) {
+        // No monitor to be had: the desktop window's rectangle is the one screen there is.
+        RECT desktop = {0, 0, 0, 0};
+        GetWindowRect(GetDesktopWindow(), &desktop);
+        reading.rects.push_back(desktop);
+    }
+    return reading;
 }
 
 long long area(const RECT& rect) {
@@ -46,41 +56,26 @@ bool sameRect(const RECT& a, const RECT& b) {
 }
 } // namespace
 
-bool Monitors::Metrics::operator==(const Metrics& other) const {
-    return std::equal(std::begin(values), std::end(values), std::begin(other.values));
-}
-
-Monitors::Metrics Monitors::currentMetrics() {
-    return Metrics{{GetSystemMetrics(SM_CMONITORS), GetSystemMetrics(SM_XVIRTUALSCREEN),
-                    GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                    GetSystemMetrics(SM_CYVIRTUALSCREEN), GetSystemMetrics(SM_CXSCREEN),
-                    GetSystemMetrics(SM_CYSCREEN)}};
-}
-
 Monitors::Monitors() {
     read();
 }
 
+bool Monitors::differs(const std::vector<RECT>& rects, unsigned primary) const {
+    return primary != primary_ || rects.size() != rects_.size() ||
+           !std::equal(rects_.begin(), rects_.end(), rects.begin(), sameRect);
+}
+
 bool Monitors::read() {
-    metrics_ = currentMetrics();
-    Reading reading;
-    EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&reading));
-    if (reading.rects.empty()) {
-        // No monitor to be had: the desktop window's rectangle is the one screen there is.
-        RECT desktop = {0, 0, 0, 0};
-        GetWindowRect(GetDesktopWindow(), &desktop);
-        reading.rects.push_back(desktop);
-        reading.primary = 0;
-    }
-    const bool changed = reading.primary != primary_ || reading.rects.size() != rects_.size() ||
-                         !std::equal(rects_.begin(), rects_.end(), reading.rects.begin(), sameRect);
+    Reading reading = readPlatform();
+    const bool changed = differs(reading.rects, reading.primary);
     rects_ = std::move(reading.rects);
     primary_ = reading.primary;
     return changed;
 }
 
 bool Monitors::looksChanged() const {
-    return !(currentMetrics() == metrics_);
+    const Reading reading = readPlatform();
+    return differs(reading.rects, reading.primary);
 }
 
 void Monitors::assign(std::vector<RECT> monitors, unsigned primary) {

@@ -6,7 +6,7 @@
 namespace tamba::gui {
 
 // The monitors as last read, in the platform's order, and which one is the primary. Reading is left to
-// the caller: a layout changes rarely, and looking whether it changed (a few system metrics) is cheap.
+// the caller: a layout changes rarely, and looking whether it changed costs one enumeration.
 class Monitors {
 public:
     // Reads the platform's monitors.
@@ -14,7 +14,7 @@ public:
 
     // Reads them again; true when the layout differs from the one held before.
     bool read();
-    // Whether the platform's metrics differ from those seen at the last read: worth reading again.
+    // Whether the platform's monitors differ from those held, without taking them.
     bool looksChanged() const;
     // Tests lay out monitors of their own.
     void assign(std::vector<RECT> monitors, unsigned primary);
@@ -35,15 +35,10 @@ public:
     static RECT broughtOnto(const RECT& rect, const RECT& monitor);
 
 private:
-    struct Metrics {
-        int values[7];
-        bool operator==(const Metrics& other) const;
-    };
-    static Metrics currentMetrics();
+    bool differs(const std::vector<RECT>& rects, unsigned primary) const;
 
     std::vector<RECT> rects_;
     unsigned primary_ = 0;
-    Metrics metrics_ = {};
 };
 
 } // namespace tamba::gui

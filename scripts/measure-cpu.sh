@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# CPU use of the toy on a private virtual display, beside the same display with nothing on it, measured the
-# same way in the same run (the X server's own share).
+# CPU use of the toy on a private virtual display, beside the same display with nothing on it and beside
+# xpenguins (a native X toy that never stops moving), measured the same way in the same run.
 # Counts the user and system time of every process of the toy's Wine prefix (wineserver, the program and
 # Wine's helpers) together with the X server, over the measuring window, as a percentage of one core.
 #
@@ -62,6 +62,20 @@ if [ -n "${FLEEBA_COMPARE_EXE:-}" ]; then
   measure_toy compared "$FLEEBA_COMPARE_EXE" "$FLEEBA_COMPARE_EXE"
 fi
 
+# A native X program that never stands still, for reference: xpenguins, whose penguins walk all the time.
+penguins=""
+if command -v xpenguins >/dev/null; then
+  start_private_display
+  xserver=${private_pids[0]}
+  xpenguins >/dev/null 2>&1 &
+  pid=$!
+  sleep 3
+  penguins=$(measure "xpenguins (reference)" "$pid" "$xserver")
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  stop_private_display
+fi
+
 # The display alone, measured the same way.
 start_private_display
 xserver=${private_pids[0]}
@@ -71,4 +85,5 @@ stop_private_display
 
 echo "$toy"
 [ -z "$compared" ] || echo "$compared"
+[ -z "$penguins" ] || echo "$penguins"
 echo "$other"

@@ -80,7 +80,8 @@ TEST_F(WineWorkaroundsTest, OnTheRaisesFollowTheForegroundAndStopWhenItComesHome
 
     // The toy's own window takes the foreground: the tick sees it, and nothing is raised any more.
     SetForegroundWindow(character);
-    app.tick(app.timer());
+    for (unsigned i = 0; i < FleebaApp::foregroundCheckTicks; ++i)
+        app.tick(app.timer());
     EXPECT_FALSE(wine.raising());
     HWND dialogLike = topmostPopup(100);
     for (int i = 0; i < 8; ++i)
