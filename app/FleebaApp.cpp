@@ -93,14 +93,15 @@ void FleebaApp::monitorsChanged() {
     const gui::Monitors& monitors = application.monitors();
     if (!monitors.has(menuArea_))
         menuArea_ = monitors.primary();
-    if (!monitors.has(application.playArea())) {
-        application.setPlayArea(monitors.primary());
-        if (isGame(current_))
-            selectGame(current_);
-    }
     bringBackStrays();
     // A covered monitor may have gone: looked at again now, not at the next check.
     checkFullScreen(GetForegroundWindow(), false);
+    if (!monitors.has(application.playArea())) {
+        application.setPlayArea(monitors.primary());
+        // Last: a game's start shows its instructions modally.
+        if (isGame(current_))
+            selectGame(current_);
+    }
 }
 
 void FleebaApp::bringBackStrays() {
