@@ -34,6 +34,21 @@ fi
 
 private_pids=()
 
+# Waits for an X server started with -displayfd to write its display number into the file, exports it as
+# DISPLAY, and waits until the server answers.
+use_display() {
+  local i
+  for i in $(seq 1 100); do
+    [ -s "$1" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -n1 "$1" | tr -d '[:space:]')"
+  for i in $(seq 1 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+}
+
 # Starts Xvfb (1024x768x24) on a free display number with openbox on it. Xvfb picks the number itself
 # (-displayfd), so that runs started at the same moment never share a display.
 start_private_display() {
@@ -41,17 +56,8 @@ start_private_display() {
   numfile=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   private_pids+=($!)
-  local i
-  for i in $(seq 1 100); do
-    [ -s "$numfile" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$(head -n1 "$numfile" | tr -d '[:space:]')"
+  use_display "$numfile"
   rm -f "$numfile"
-  for i in $(seq 1 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-  done
   openbox >/dev/null 2>&1 &
   private_pids+=($!)
   sleep 0.5
@@ -88,16 +94,7 @@ CONF
   Xorg -displayfd 3 -config "$dir/xorg.conf" -noreset -nolisten tcp -logfile "$dir/xorg.log" \
     3>"$numfile" >/dev/null 2>&1 &
   private_pids+=($!)
-  local i
-  for i in $(seq 1 100); do
-    [ -s "$numfile" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$(head -n1 "$numfile" | tr -d '[:space:]')"
-  for i in $(seq 1 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-  done
+  use_display "$numfile"
   xrandr --newmode 1024x768_60 63.50 1024 1072 1176 1328 768 771 775 798 -hsync +vsync
   xrandr --addmode DUMMY0 1024x768_60
   xrandr --addmode DUMMY1 1024x768_60

@@ -128,9 +128,11 @@ TEST(TwoMonitors, TheToyLivesAndPlaysOnEitherMonitorAndNothingIsLostWhenOneGoes)
 
     // The second monitor goes: the game starts again on the primary one.
     ASSERT_TRUE(xrandr("--output DUMMY1 --off", 1));
+    // The old card goes with the old game; the instructions of the new one come up.
     HWND dialog = nullptr;
-    ASSERT_TRUE(
-        pumpUntil([&] { return (dialog = shownDialog()) != nullptr && within(dialog, primary); }, 5000))
+    ASSERT_TRUE(pumpUntil(
+        [&] { return !IsWindow(card) && (dialog = shownDialog()) != nullptr && within(dialog, primary); },
+        5000))
         << "the caber game did not start again on the primary monitor";
     instructions = rectOf(dialog);
     RealInput::click(instructions.left + 316, instructions.top + 280);
