@@ -11,6 +11,13 @@ public:
     // File name inside the folder.
     static std::string file(const std::string& name);
 
+    // The display scales every picture is drawn at; picture n at the k-th is numbered n + 10000 k.
+    static constexpr int scales = 5;
+    static constexpr int percents[scales] = {100, 125, 150, 200, 300};
+    static int numberAt(int n, int k) { return n + 10000 * k; }
+    // A 100 % length or place at the k-th scale, rounded as the program rounds it.
+    static int scaled(int v, int k) { return (v * percents[k] + 50) / 100; }
+
 private:
     static std::string& path_();
 };

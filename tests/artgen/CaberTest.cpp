@@ -245,6 +245,33 @@ TEST(Target, EveryScoreIsReachableWhereThePictureShowsItsRing) {
             ASSERT_FALSE(in(0, x, y) && in(2, x, y)) << x << ", " << y;
 }
 
+// The game scores a landing with the 100 % rings whatever the scale: what a larger picture shows under a
+// point must be the ring the game scores there (one 100 % pixel of slack at the rings' edges).
+TEST(Target, TheScaledPicturesShowTheRingsTheGameScores) {
+    const RgnFile rings[3] = {region(115), region(116), region(117)};
+    for (int k = 1; k < ArtDir::scales; ++k) {
+        SCOPED_TRACE(ArtDir::percents[k]);
+        const BmpFile target = frame(ArtDir::numberAt(105, k));
+        int checked = 0;
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x) {
+                const int shown = shownRing(target, x, y);
+                if (shown < 0)
+                    continue;
+                const int lx = x * 100 / ArtDir::percents[k], ly = y * 100 / ArtDir::percents[k];
+                bool sure = true;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        sure = sure && scoredRing(rings, lx + dx, ly + dy) == scoredRing(rings, lx, ly);
+                if (!sure)
+                    continue;
+                ASSERT_EQ(scoredRing(rings, lx, ly), shown) << x << ", " << y;
+                ++checked;
+            }
+        EXPECT_GT(checked, 3 * 1500);
+    }
+}
+
 TEST(Target, EachRingShowsItsOwnColourWithItsOutlineAtTheRegionsEdge) {
     const BmpFile target = frame(105);
     const Box all = shown(target);

@@ -49,17 +49,17 @@ int meshPixels(const BmpFile& bmp, int left, int top, int right, int bottom) {
 
 } // namespace
 
-TEST(Diver, RightSwipeNetPassesThroughTheRightCatchBox) {
-    for (int n = 406; n <= 409; ++n) {
-        SCOPED_TRACE(n);
-        EXPECT_GE(meshPixels(frame(n), 38, 68, 110, 139), 10);
-    }
-}
-
-TEST(Diver, LeftSwipeNetPassesThroughTheLeftCatchBox) {
-    for (int n = 410; n <= 413; ++n) {
-        SCOPED_TRACE(n);
-        EXPECT_GE(meshPixels(frame(n), 5, 100, 83, 177), 10);
+// The game's catch boxes keep their 100 % numbers: at every scale the drawn net must pass through them.
+TEST(Diver, EachSwipesNetPassesThroughItsCatchBoxAtEveryScale) {
+    for (int k = 0; k < ArtDir::scales; ++k) {
+        auto s = [k](int v) { return ArtDir::scaled(v, k); };
+        for (int n = 406; n <= 413; ++n) {
+            SCOPED_TRACE(ArtDir::numberAt(n, k));
+            const bool right = n <= 409;
+            const int b[4] = {right ? 38 : 5, right ? 68 : 100, right ? 110 : 83, right ? 139 : 177};
+            EXPECT_GE(meshPixels(frame(ArtDir::numberAt(n, k)), s(b[0]), s(b[1]), s(b[2]), s(b[3])),
+                      s(10));
+        }
     }
 }
 

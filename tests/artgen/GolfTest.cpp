@@ -56,19 +56,25 @@ constexpr std::uint32_t clubHead = 0xAEBAC6;
 
 } // namespace
 
-TEST(Golfer, AddressingPoseHasTheClubHeadInItsAimsBox) {
+TEST(Golfer, AddressingPoseHasTheClubHeadInItsAimsBoxAtEveryScale) {
     // The game's boxes, relative to the frame; past an edge means the head lies at that edge.
     const int boxes[16][4] = {{101, 60, 119, 78}, {92, 77, 110, 95}, {78, 88, 96, 106}, {54, 94, 72, 112},
                               {31, 96, 49, 110},  {14, 93, 32, 111}, {7, 79, 25, 97},   {0, 55, 18, 73},
                               {-2, 56, 14, 73},   {1, 12, 19, 30},   {13, 3, 31, 21},   {38, -4, 56, 14},
                               {60, -7, 78, 11},   {76, -2, 94, 16},  {88, 11, 106, 29}, {97, 38, 115, 56}};
-    for (int aim = 0; aim < 16; ++aim) {
-        SCOPED_TRACE(golfer(aim, 0));
-        const int* b = boxes[aim];
-        const Count head = colourIn(frame(golfer(aim, 0)), clubHead, b[0], b[1], b[2], b[3], true);
-        EXPECT_GE(head.inside, 8);
-        EXPECT_EQ(head.inside, head.all) << "the whole head, not a corner of it";
-    }
+    for (int k = 0; k < ArtDir::scales; ++k)
+        for (int aim = 0; aim < 16; ++aim) {
+            const int n = ArtDir::numberAt(golfer(aim, 0), k);
+            SCOPED_TRACE(n);
+            const int* b = boxes[aim];
+            // One pixel of slack for the rounding of a larger scale.
+            const int slack = k > 0 ? 1 : 0;
+            auto s = [k](int v) { return ArtDir::scaled(v, k); };
+            const Count head = colourIn(frame(n), clubHead, s(b[0]) - slack, s(b[1]) - slack, s(b[2]) + slack,
+                                        s(b[3]) + slack, true);
+            EXPECT_GE(head.inside, 8 * ArtDir::percents[k] * ArtDir::percents[k] / 10000) << "grows with the area";
+            EXPECT_EQ(head.inside, head.all) << "the whole head, not a corner of it";
+        }
 }
 
 TEST(Golfer, EveryFrameHoldsTheClubAndKeepsTheGolferWholeAndCentred) {

@@ -21,10 +21,30 @@ std::string rgnName(int n) {
     return ArtDir::file(std::to_string(n) + ".rgn");
 }
 
+// Every picture at every display scale: the 100 % number and size, and the number and size drawn.
+struct Drawn {
+    Expected::Picture base;
+    int percent;
+    int number;
+    int width;
+    int height;
+};
+
+std::vector<Drawn> everyScale() {
+    std::vector<Drawn> all;
+    const int percents[] = {100, 125, 150, 200, 300};
+    for (int k = 0; k < 5; ++k)
+        for (const auto& p : Expected::pictures()) {
+            auto scaled = [&](int n) { return (n * percents[k] + 50) / 100; };
+            all.push_back({p, percents[k], p.number + 10000 * k, scaled(p.width), scaled(p.height)});
+        }
+    return all;
+}
+
 } // namespace
 
-TEST(Bitmaps, HeadersDescribeBottomUpRle8With256Colours) {
-    for (const auto& p : Expected::pictures()) {
+TEST(Bitmaps, HeadersDescribeBottomUpRle8With256ColoursAtEveryScale) {
+    for (const Drawn& p : everyScale()) {
         SCOPED_TRACE(p.number);
         Bytes bytes = Bytes::load(bmpName(p.number));
         BmpFile bmp(bytes);
@@ -83,12 +103,12 @@ TEST(Regions, HeaderAndSizeFollowRgndata) {
 }
 
 TEST(Regions, RectanglesFormOrderedBandsInsideThePicture) {
-    for (const auto& p : Expected::pictures()) {
-        if (!p.region)
+    for (const Drawn& p : everyScale()) {
+        if (!p.base.region)
             continue;
         SCOPED_TRACE(p.number);
         RgnFile rgn = RgnFile::load(rgnName(p.number));
-        if (p.number == 421)
+        if (p.base.number == 421)
             continue; // the empty frame, checked on its own
         ASSERT_GT(rgn.count, 0u);
         RgnFile::Rect bound = rgn.rects.front();
@@ -119,9 +139,9 @@ TEST(Regions, RectanglesFormOrderedBandsInsideThePicture) {
     }
 }
 
-TEST(Regions, EqualTheBitmapMaskExactly) {
-    for (const auto& p : Expected::pictures()) {
-        if (!p.region)
+TEST(Regions, EqualTheBitmapMaskExactlyAtEveryScale) {
+    for (const Drawn& p : everyScale()) {
+        if (!p.base.region)
             continue;
         SCOPED_TRACE(p.number);
         BmpFile bmp = BmpFile::load(bmpName(p.number));

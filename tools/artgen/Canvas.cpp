@@ -3,11 +3,15 @@
 #include <cmath>
 #include <stdexcept>
 
-Canvas::Canvas(int width, int height)
-    : width_(width), height_(height),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)), cr_(cairo_create(surface_)) {
+Canvas::Canvas(int width, int height, int percent)
+    : width_(width), height_(height), percent_(percent), pixelWidth_(scaled(width, percent)),
+      pixelHeight_(scaled(height, percent)),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth_, pixelHeight_)),
+      cr_(cairo_create(surface_)) {
     if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS || cairo_status(cr_) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("cannot create cairo surface");
+    // The painters' units, and the base the painters' own transforms build on.
+    cairo_scale(cr_, pixelWidth_ / static_cast<double>(width_), pixelHeight_ / static_cast<double>(height_));
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GOOD);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -22,17 +26,17 @@ std::vector<std::uint32_t> Canvas::pixels() {
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     int stride = cairo_image_surface_get_stride(surface_);
-    std::vector<std::uint32_t> out(static_cast<size_t>(width_) * height_);
-    for (int y = 0; y < height_; ++y) {
+    std::vector<std::uint32_t> out(static_cast<size_t>(pixelWidth_) * pixelHeight_);
+    for (int y = 0; y < pixelHeight_; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<size_t>(y) * stride);
-        for (int x = 0; x < width_; ++x)
-            out[static_cast<size_t>(y) * width_ + x] = row[x];
+        for (int x = 0; x < pixelWidth_; ++x)
+            out[static_cast<size_t>(y) * pixelWidth_ + x] = row[x];
     }
     return out;
 }
 
 double Canvas::px(double pixels) const {
-    double dx = pixels, dy = 0;
+    double dx = pixels * percent_ / 100.0, dy = 0;
     cairo_device_to_user_distance(cr_, &dx, &dy);
     return std::hypot(dx, dy);
 }
@@ -131,9 +135,12 @@ void Canvas::crescent(const Path& path, const Color& color, double dx, double dy
     cairo_new_path(cr_);
     cairo_save(cr_);
     cairo_identity_matrix(cr_);
-    cairo_rectangle(cr_, -1, -1, width_ + 2, height_ + 2);
+    cairo_rectangle(cr_, -1, -1, pixelWidth_ + 2, pixelHeight_ + 2);
     cairo_restore(cr_);
-    // The offset is in device pixels so that the light stays upper left under a mirroring transform.
+    // The offset is in 100 % pixels on the screen's axes, so that the light stays upper left under a
+    // mirroring transform.
+    dx *= percent_ / 100.0;
+    dy *= percent_ / 100.0;
     cairo_device_to_user_distance(cr_, &dx, &dy);
     cairo_translate(cr_, dx, dy);
     path(*this);

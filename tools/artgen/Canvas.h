@@ -11,23 +11,31 @@
 #include <vector>
 
 // An antialiased ARGB32 drawing surface with the handful of path and paint helpers the painters share.
-// Line widths given as "px" are device pixels whatever the current transform, so an outline stays 2 px
-// when a painter scales its model up or down.
+// Painters draw in the picture's 100 % units; a canvas made for a display scale (percent) maps them onto
+// a surface that many times larger, so every scale comes from the same drawing code, crisp.
+// Line widths given as "px" are 100 % pixels whatever the painter's own transform, so an outline stays
+// 2 px (times the scale) when a painter scales its model up or down.
 class Canvas {
 public:
     using Path = std::function<void(Canvas&)>;
 
-    Canvas(int width, int height);
+    Canvas(int width, int height, int percent = 100);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
+    // The size in 100 % units, as the painters see it.
     int width() const { return width_; }
     int height() const { return height_; }
+    // The surface's size: the 100 % size times the scale, rounded to the nearest pixel (halves up).
+    int pixelWidth() const { return pixelWidth_; }
+    int pixelHeight() const { return pixelHeight_; }
+    int percent() const { return percent_; }
+    static int scaled(int length, int percent) { return (length * percent + 50) / 100; }
     cairo_t* cr() { return cr_; }
     cairo_surface_t* surface() { return surface_; }
 
-    // Premultiplied 0xAARRGGBB, row by row from the top, no stride padding.
+    // Premultiplied 0xAARRGGBB, row by row from the top, no stride padding; pixelWidth by pixelHeight.
     std::vector<std::uint32_t> pixels();
 
     void save() { cairo_save(cr_); }
@@ -35,7 +43,7 @@ public:
     void translate(double x, double y) { cairo_translate(cr_, x, y); }
     void scale(double sx, double sy) { cairo_scale(cr_, sx, sy); }
     void rotate(double radians) { cairo_rotate(cr_, radians); }
-    // A device-pixel length in current user units.
+    // A 100 %-pixel length in current user units.
     double px(double pixels) const;
 
     // Path building; each adds a closed or open subpath to the current path.
@@ -77,6 +85,9 @@ private:
 
     int width_;
     int height_;
+    int percent_;
+    int pixelWidth_;
+    int pixelHeight_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
 };

@@ -22,7 +22,7 @@ void ContactSheet::add(const std::string& label, int width, int height,
 }
 
 void ContactSheet::writePng(const std::string& path) const {
-    const int zoom = 2, gap = 14, labelHeight = 18, maxWidth = 1700;
+    const int zoom = zoom_, gap = 14, labelHeight = 18, maxWidth = 1700;
     // Shelf layout: left to right, a new row when the next picture would not fit.
     struct Place {
         int x, y;
