@@ -11,7 +11,7 @@ Application* theApplication = nullptr;
 }
 
 Application::Application(HINSTANCE instance, util::Logger& logger)
-    : ProgramContext(logger), instance_(instance), toyWindows_(monitors_), playArea_(monitors_.primary()),
+    : ProgramContext(logger), instance_(instance), toyWindows_(monitors_), playMonitor_(monitors_.primary()),
       activeDialog_(nullptr), previous_(theApplication) {
     theApplication = this;
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFF};

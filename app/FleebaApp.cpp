@@ -10,16 +10,29 @@
 
 namespace tamba::app {
 
+Settings FleebaApp::startingSettings() {
+    Application& application = *Application::current();
+    Settings settings(application);
+    settings.load();
+    const int dpi = gui::Monitors::dpiOf(application.playMonitor());
+    gui::Scale::set(settings.size != Settings::automaticSize ? settings.size : gui::Scale::forDpi(dpi));
+    return settings;
+}
+
 FleebaApp::FleebaApp()
-    : MainWindow("Fleeba"), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
+    : MainWindow("Fleeba"), settings_(startingSettings()),
+      monitorDpi_(gui::Monitors::dpiOf(Application::current()->playMonitor())), playSounds(settings_.playSounds),
+      onTop(settings_.onTop), size(settings_.size), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
       caber_(timer_, this), golf_(timer_, this), character_(timer_, this), menu_(IDR_POPUP_MENU),
-      menuArea_(Application::current()->playArea()) {
+      menuArea_(Application::current()->playMonitor()) {
     try {
         runOnStartup = queryRunOnStartup();
     } catch (const util::Exception& e) {
         Application::current()->logger().log("%s", e.message().c_str());
     }
+    applyOnTop();
     current_ = &splash_;
+    fitScaleFor(splash_);
     current_->start();
     timer_.addListener(this);
 }
@@ -35,6 +48,11 @@ void FleebaApp::tick(gui::Timer&) {
     if (++foregroundTicks_ >= foregroundCheckTicks) {
         foregroundTicks_ = 0;
         lookAtForeground();
+    }
+    if (const int dpi = application.takeDpiChange()) {
+        monitorDpi_ = dpi;
+        if (size == Settings::automaticSize)
+            applyToyScale();
     }
     wine_.tick(application.toyWindows());
     if (wine_.layoutCheckDue() && application.monitors().looksChanged())
@@ -76,6 +94,10 @@ void FleebaApp::checkFullScreen(HWND front, bool askShell) {
 }
 
 LRESULT FleebaApp::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED) {
+        Application::current()->noteDpiChange(LOWORD(wParam));
+        return 0;
+    }
     if (message == WM_DISPLAYCHANGE) {
         if (Application::current()->monitors().read())
             monitorsChanged();
@@ -96,8 +118,8 @@ void FleebaApp::monitorsChanged() {
     bringBackStrays();
     // A covered monitor may have gone: looked at again now, not at the next check.
     checkFullScreen(GetForegroundWindow(), false);
-    if (!monitors.has(application.playArea())) {
-        application.setPlayArea(monitors.primary());
+    if (!monitors.has(application.playMonitor())) {
+        application.setPlayMonitor(monitors.primary());
         // Last: a game's start shows its instructions modally.
         if (isGame(current_))
             selectGame(current_);
@@ -121,6 +143,36 @@ void FleebaApp::bringBackStrays() {
     }
 }
 
+void FleebaApp::playOn(const RECT& monitor) {
+    Application::current()->setPlayMonitor(monitor);
+    monitorDpi_ = gui::Monitors::dpiOf(monitor);
+}
+
+int FleebaApp::toyScale() const {
+    return size != Settings::automaticSize ? gui::Scale::snap(size) : gui::Scale::forDpi(monitorDpi_);
+}
+
+void FleebaApp::fitScaleFor(const Game& game) {
+    gui::Scale::set(
+        gui::Scale::fitting(toyScale(), game.layoutSize(), Application::current()->playMonitor()));
+}
+
+void FleebaApp::applyToyScale() {
+    if (current_ == nullptr) {
+        gui::Scale::set(toyScale());
+        return;
+    }
+    const int before = gui::Scale::percent();
+    fitScaleFor(*current_);
+    if (gui::Scale::percent() == before)
+        return;
+    // The character and the splash take their new pictures where they stand, at the next tick.
+    if (current_ == &character_ || current_ == &splash_)
+        return;
+    gui::Scale::set(before);
+    selectGame(current_);
+}
+
 void FleebaApp::selectGame(Game* next) {
     if (current_ != nullptr)
         current_->stop();
@@ -128,6 +180,7 @@ void FleebaApp::selectGame(Game* next) {
     if (current_ == nullptr)
         return;
     try {
+        fitScaleFor(*current_);
         current_->start();
         return;
     } catch (const util::Exception& e) {
@@ -141,6 +194,7 @@ void FleebaApp::selectGame(Game* next) {
         return;
     }
     current_ = &character_;
+    fitScaleFor(character_);
     character_.start();
 }
 
@@ -192,19 +246,19 @@ void FleebaApp::onCommand(int id, int) {
         Application::current()->quit();
         break;
     case IDM_NO_GAME:
-        Application::current()->setPlayArea(menuArea_);
+        playOn(menuArea_);
         selectGame(&character_);
         break;
     case IDM_FISHING_GAME:
-        Application::current()->setPlayArea(menuArea_);
+        playOn(menuArea_);
         selectGame(&fishing_);
         break;
     case IDM_CABER_GAME:
-        Application::current()->setPlayArea(menuArea_);
+        playOn(menuArea_);
         selectGame(&caber_);
         break;
     case IDM_GOLF_GAME:
-        Application::current()->setPlayArea(menuArea_);
+        playOn(menuArea_);
         selectGame(&golf_);
         break;
     case IDM_OPTIONS:
@@ -220,7 +274,7 @@ void FleebaApp::runOptions() {
     bool accepted = false;
     // A missing template or picture is logged; the settings are written only by OK, so they stay.
     try {
-        OptionsDialog dialog(this, &playSounds, &onTop, &runOnStartup);
+        OptionsDialog dialog(this, &playSounds, &onTop, &runOnStartup, &size);
         accepted = dialog.runModal();
     } catch (const util::Exception& e) {
         Application::current()->logger().log("%s", e.message().c_str());
@@ -233,7 +287,12 @@ void FleebaApp::runOptions() {
     } catch (const util::Exception& e) {
         Application::current()->logger().log("%s", e.message().c_str());
     }
+    settings_.playSounds = playSounds;
+    settings_.onTop = onTop;
+    settings_.size = size;
+    settings_.save();
     applyOnTop();
+    applyToyScale();
 }
 
 void FleebaApp::applyOnTop() {

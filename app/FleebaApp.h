@@ -5,6 +5,7 @@
 #include "app/FullScreenWatch.h"
 #include "app/MainWindow.h"
 #include "app/PopupMenu.h"
+#include "app/Settings.h"
 #include "games/caber/CaberGame.h"
 #include "games/fishing/FishingGame.h"
 #include "games/golf/GolfGame.h"
@@ -20,6 +21,10 @@ class Game;
 // and keeps the toy's windows on that monitor beneath it while it does; it also follows the monitors as
 // they come, go and change.
 class FleebaApp : public MainWindow, public gui::TimerListener {
+    // First of all: the scale these settings choose must be set before any picture is loaded.
+    Settings settings_;
+    int monitorDpi_; // the dots per inch of the monitor the toy plays on
+
 public:
     static constexpr unsigned tickMs = 100;
     // How often the foreground window is looked at, in ticks; how often, in looks, one that has not
@@ -40,8 +45,14 @@ public:
     void onCommand(int id, int code) override;
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // The Options command: after OK, the registry and every window of the toy follow the settings.
+    // The Options command: after OK, the settings are saved, and the registry and every window of the toy
+    // follow them.
     void runOptions();
+    // The scale the toy draws at: the Size setting, or at "Automatic" the scale of the monitor it plays on.
+    int toyScale() const;
+    // Makes the toy's scale current: the character switches at once, and a running game starts again at
+    // the new size, as choosing it again from the menu would.
+    void applyToyScale();
     // Puts every window of the toy in or out of the top-most band, as on top says; out of it on a monitor
     // where another program is full screen.
     void applyOnTop();
@@ -62,9 +73,11 @@ public:
     games::GolfGame& golfGame() { return golf_; }
     gui::WineWorkarounds& wineWorkarounds() { return wine_; }
 
-    bool playSounds = true;
-    bool onTop = true;
+    bool playSounds;
+    bool onTop;
     bool runOnStartup = true;
+    // A drawn scale in percent, or Settings::automaticSize.
+    int size;
 
 private:
     void lookAtForeground();
@@ -76,6 +89,12 @@ private:
     bool takesKeys(HWND window);
     bool isGame(const Game* game) const;
     void bringBackStrays();
+    // The activity chosen next plays on this monitor, at its scale.
+    void playOn(const RECT& monitor);
+    // The settings saved from the last run, with the scale they choose made current.
+    static Settings startingSettings();
+    // Makes the scale at which an activity fits current, before it starts.
+    void fitScaleFor(const Game& game);
 
     gui::Timer timer_;
     FleebaSplashScreen splash_;

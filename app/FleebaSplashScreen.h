@@ -19,6 +19,8 @@ public:
 
     void start() override;
     void stop() override;
+    // The splash picture.
+    SIZE layoutSize() const override { return SIZE{501, 316}; }
     void onSpriteFinished() override;
 
     const gui::SequenceSprite& sprite() const { return sprite_; }

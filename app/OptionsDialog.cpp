@@ -1,10 +1,10 @@
 #include "app/OptionsDialog.h"
 
 #include "app/Application.h"
+#include "gui/Scale.h"
 
 #include "res/resource.h"
 
-#include <algorithm>
 
 namespace tamba::app {
 
@@ -20,29 +20,25 @@ bool boxIsTicked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-// The template is laid out in dialog units, which follow the font: where the font is wider than the
-// picture was drawn for, a control may reach past the picture's edge. Such a control moves back in.
-void keepControlsInside(HWND dialog) {
-    constexpr int margin = 8;
-    RECT client;
-    GetClientRect(dialog, &client);
-    for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
-        RECT rect;
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-        const int dx = std::min(0L, client.right - margin - rect.right);
-        const int dy = std::min(0L, client.bottom - margin - rect.bottom);
-        if (dx != 0 || dy != 0)
-            SetWindowPos(control, nullptr, rect.left + dx, rect.top + dy, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+util::String sizeText(int choice) {
+    if (choice == 0)
+        return "Automatic";
+    return util::String::fromInt(gui::Scale::percents[choice - 1]) + " %";
 }
 } // namespace
 
-OptionsDialog::OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, bool* runOnStartup)
-    : Dialog(owner, IDD_OPTIONS), background_(backgroundPicture), brush_(CreateSolidBrush(panelBlue)),
-      playSounds_(playSounds), onTop_(onTop), runOnStartup_(runOnStartup) {}
+const OptionsDialog::Place OptionsDialog::places[] = {
+    {IDC_PLAY_SOUNDS, {24, 88, 244, 108}}, {IDC_RUN_ON_STARTUP, {24, 112, 244, 132}},
+    {IDC_ON_TOP, {24, 136, 244, 156}},     {IDC_SIZE_LABEL, {24, 172, 68, 188}},
+    {IDC_SIZE_CHOICE, {72, 168, 182, 328}},       {IDOK, {256, 206, 336, 230}},
+    {IDCANCEL, {256, 236, 336, 260}},
+};
+const int OptionsDialog::placeCount = sizeof places / sizeof places[0];
+
+OptionsDialog::OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, bool* runOnStartup, int* size)
+    : Dialog(owner, IDD_OPTIONS), background_(gui::Scale::resource(backgroundPicture)), font_("MS Shell Dlg", 8),
+      brush_(CreateSolidBrush(panelBlue)), playSounds_(playSounds), onTop_(onTop), runOnStartup_(runOnStartup),
+      size_(size) {}
 
 void OptionsDialog::onInitDialog() {
     const SIZE size = background_.size();
@@ -52,7 +48,25 @@ void OptionsDialog::onInitDialog() {
     const RECT& area = Application::current()->monitors().nearest(cursor);
     SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
                  area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
-    keepControlsInside(hwnd_);
+    // The template's dialog units follow the font, not the picture: every control is placed anew.
+    for (const Place& place : places) {
+        HWND control = GetDlgItem(hwnd_, place.id);
+        if (control == nullptr)
+            continue;
+        const RECT at = gui::Scale::toScreen(place.rect);
+        SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (font_.handle() != nullptr)
+            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
+    }
+    HWND sizes = GetDlgItem(hwnd_, IDC_SIZE_CHOICE);
+    int chosen = 0;
+    for (int choice = 0; choice < sizeChoices; ++choice) {
+        SendMessageA(sizes, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sizeText(choice).c_str()));
+        if (choice > 0 && gui::Scale::percents[choice - 1] == *size_)
+            chosen = choice;
+    }
+    SendMessageA(sizes, CB_SETCURSEL, chosen, 0);
     setBox(hwnd_, IDC_PLAY_SOUNDS, *playSounds_);
     setBox(hwnd_, IDC_RUN_ON_STARTUP, *runOnStartup_);
     setBox(hwnd_, IDC_ON_TOP, *onTop_);
@@ -63,6 +77,8 @@ void OptionsDialog::onCommand(WORD id, WORD) {
         *playSounds_ = boxIsTicked(hwnd_, IDC_PLAY_SOUNDS);
         *runOnStartup_ = boxIsTicked(hwnd_, IDC_RUN_ON_STARTUP);
         *onTop_ = boxIsTicked(hwnd_, IDC_ON_TOP);
+        const LRESULT choice = SendDlgItemMessageA(hwnd_, IDC_SIZE_CHOICE, CB_GETCURSEL, 0, 0);
+        *size_ = choice > 0 && choice < sizeChoices ? gui::Scale::percents[choice - 1] : 0;
         close(true);
     } else if (id == IDCANCEL) {
         close(false);

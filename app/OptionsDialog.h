@@ -2,16 +2,29 @@
 
 #include "gui/Bitmap.h"
 #include "gui/Dialog.h"
+#include "gui/Font.h"
 #include "gui/GdiHandle.h"
 
 namespace tamba::app {
 
 // The borderless Options box on its picture: a check box for each setting, the play-sounds one never
-// shown. OK stores every box into its setting; Cancel leaves the settings alone.
+// shown, and the toy's size. Everything is laid out in 100 % pixels and shown at the toy's scale, over
+// the picture drawn for it. OK stores every control into its setting; Cancel leaves the settings alone.
 class OptionsDialog : public gui::Dialog {
 public:
-    // The settings are the controller's and outlive the dialog.
-    OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, bool* runOnStartup);
+    // Where each control lies on the 100 % picture: inside its blue panel, clear of the character.
+    struct Place {
+        int id;
+        RECT rect;
+    };
+    static const Place places[];
+    static const int placeCount;
+    // The choices of the size list, in order: "Automatic", then each drawn scale.
+    static constexpr int sizeChoices = 6;
+
+    // The settings are the controller's and outlive the dialog. size: a drawn scale in percent, or 0 for
+    // "Automatic".
+    OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, bool* runOnStartup, int* size);
 
     void onInitDialog() override;
     void onCommand(WORD id, WORD code) override;
@@ -19,10 +32,12 @@ public:
 
 private:
     gui::Bitmap background_;
+    gui::Font font_;
     gui::GdiHandle<HBRUSH> brush_; // dark blue behind the controls
     bool* playSounds_;             // not owned
     bool* onTop_;                  // not owned
     bool* runOnStartup_;           // not owned
+    int* size_;                    // not owned
 };
 
 } // namespace tamba::app

@@ -1,15 +1,16 @@
 #include "games/PictureDialog.h"
 
 #include "app/Application.h"
+#include "gui/Scale.h"
 
 #include <windowsx.h>
 
 namespace tamba::games {
 
-PictureDialog::PictureDialog(int bitmap) : Dialog(nullptr, templateId), picture_(bitmap) {}
+PictureDialog::PictureDialog(int bitmap) : Dialog(nullptr, templateId), picture_(gui::Scale::resource(bitmap)) {}
 
 void PictureDialog::onInitDialog() {
-    const RECT& area = app::Application::current()->playArea();
+    const RECT& area = app::Application::current()->playMonitor();
     const SIZE size = picture_.size();
     SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
                  area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
@@ -24,7 +25,7 @@ INT_PTR PictureDialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, L
         picture_.draw(dc, client);
         EndPaint(dialog, &paint);
     } else if (message == WM_LBUTTONDOWN) {
-        const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        const POINT at = gui::Scale::fromScreen(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         if (PtInRect(&closeBox, at) || PtInRect(&playBox, at))
             close(true);
     }

@@ -8,7 +8,8 @@
 namespace tamba::games {
 
 // A game's picture before play, shown modally in the middle of the monitor the game plays on until the
-// user clicks its close box or its play box; runModal then gives true.
+// user clicks its close box or its play box; runModal then gives true. The picture is the one drawn for
+// the toy's scale; the boxes are in its 100 % pixels.
 class PictureDialog : public gui::Dialog {
 public:
     static constexpr int templateId = 101;

@@ -1,6 +1,7 @@
 #include "games/ScoreCard.h"
 
 #include "app/Application.h"
+#include "gui/Scale.h"
 #include "tamba_util/LinkOpener.h"
 
 #include <windowsx.h>
@@ -9,9 +10,12 @@ namespace tamba::games {
 
 ScoreCard::ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineStep, bool numbered,
                      const util::String& unit, const util::UrlParts& link)
-    : Dialog(nullptr, templateId), background_(bitmap), numberColumn_(numberColumn), textColumn_(textColumn),
+    : Dialog(nullptr, templateId), background_(gui::Scale::resource(bitmap)), numberColumn_(numberColumn), textColumn_(textColumn),
       lineStep_(lineStep), font_(fontFace, fontPoints), numbered_(numbered), unit_(unit), link_(link),
-      cursor_(LoadCursorA(app::Application::current()->instanceHandle(), MAKEINTRESOURCEA(cursorId))) {
+      // At its own size: the hand drawn for the toy's scale, not the platform's cursor size.
+      cursor_(static_cast<HCURSOR>(LoadImageA(app::Application::current()->instanceHandle(),
+                                              MAKEINTRESOURCEA(gui::Scale::resource(cursorId)), IMAGE_CURSOR,
+                                              0, 0, LR_SHARED))) {
     setModelessShowCommand(SW_SHOWNA);
     app::Application::current()->toyWindows().add(*this);
 }
@@ -30,7 +34,7 @@ void ScoreCard::setEntry(unsigned index, const util::String& text) {
 void ScoreCard::onInitDialog() {
     lines_.clear();
     const SIZE size = background_.size();
-    const RECT& area = app::Application::current()->playArea();
+    const RECT& area = app::Application::current()->playMonitor();
     const RECT place = {area.left, area.top, area.left + size.cx, area.top + size.cy};
     // Made while another program is full screen on that monitor, it goes beneath, as the toy's other
     // windows there do; the template makes no top-most window.
@@ -55,7 +59,7 @@ INT_PTR ScoreCard::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARA
         SetWindowLongPtrA(dialog, DWLP_MSGRESULT, MA_NOACTIVATE);
         return true;
     case WM_LBUTTONDOWN: {
-        const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        const POINT at = gui::Scale::fromScreen(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         if (PtInRect(&closeBox, at))
             close(true);
         else
@@ -78,15 +82,18 @@ void ScoreCard::paint(HWND dialog) {
     HGDIOBJ oldFont = font_.handle() != nullptr ? SelectObject(dc, font_.handle()) : nullptr;
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, textColour);
+    // Columns and steps are 100 % pixels, like the picture they are written on.
     POINT number = numberColumn_;
     POINT text = textColumn_;
     for (unsigned i = 0; i < lines_.count(); ++i) {
+        const POINT numberAt = gui::Scale::toScreen(number);
+        const POINT textAt = gui::Scale::toScreen(text);
         if (numbered_) {
             const util::String label = util::String::fromUnsigned(i + 1);
-            TextOutA(dc, number.x, number.y, label.c_str(), label.length());
+            TextOutA(dc, numberAt.x, numberAt.y, label.c_str(), label.length());
         }
         const util::String written = lines_[i] + " " + unit_;
-        TextOutA(dc, text.x, text.y, written.c_str(), written.length());
+        TextOutA(dc, textAt.x, textAt.y, written.c_str(), written.length());
         number.y += lineStep_;
         text.y += lineStep_;
     }

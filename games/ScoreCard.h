@@ -12,7 +12,7 @@
 namespace tamba::games {
 
 // A game's results: a modeless, top-most card in the top-left corner of the monitor the game plays on,
-// with a column of (optionally numbered) lines over a background picture. A click on its close box closes
+// with a column of (optionally numbered) lines over a background picture, all at the toy's scale. A click on its close box closes
 // it, a click anywhere else opens the link. It is one of the toy's windows, and never takes the keyboard
 // from the window the game is played with.
 class ScoreCard : public gui::Dialog {
@@ -24,7 +24,7 @@ public:
     static constexpr int fontPoints = 8;
     static constexpr RECT closeBox = {342, 12, 351, 21};
 
-    // Columns are client coordinates of the first line; each line is lineStep lower.
+    // Columns are client coordinates of the first line in 100 % pixels; each line is lineStep lower.
     ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineStep, bool numbered,
               const util::String& unit, const util::UrlParts& link);
     ~ScoreCard() override;

@@ -1,5 +1,7 @@
 #include "gui/Font.h"
 
+#include "gui/Scale.h"
+
 #include <cstring>
 
 namespace tamba::gui {
@@ -8,12 +10,9 @@ Font::Font(const util::String& faceName, int points) : description_{}, font_(nul
     // Longer names are cut so that the field always keeps its terminating zero.
     std::strncpy(description_.lfFaceName, faceName.c_str(), LF_FACESIZE - 1);
 
-    HDC screen = GetDC(nullptr);
-    if (screen == nullptr)
-        return;
-    // Negative: the character height, not the cell height.
-    description_.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+    // Negative: the character height, not the cell height. The toy's scale, not the screen's, so that
+    // text keeps its place on pictures drawn at that scale.
+    description_.lfHeight = -MulDiv(points, 96 * Scale::percent(), 72 * 100);
     font_ = CreateFontIndirectA(&description_);
 }
 

@@ -6,8 +6,9 @@
 
 namespace tamba::gui {
 
-// A screen font made from a face name and a size in points. Its handle may be null (no screen, or a
-// font the platform cannot make); text drawn then uses the context's own font. Move-only.
+// A screen font made from a face name and a size in points, at the toy's scale (a point is 4/3 of a
+// pixel at 100 %). Its handle may be null (no screen, or a font the platform cannot make); text drawn
+// then uses the context's own font. Move-only.
 class Font {
 public:
     Font(const util::String& faceName, int points);

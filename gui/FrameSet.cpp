@@ -1,6 +1,7 @@
 #include "gui/FrameSet.h"
 
 #include "app/Application.h"
+#include "gui/Scale.h"
 #include "tamba_util/Exception.h"
 
 #include <utility>
@@ -25,7 +26,7 @@ FrameSet::FrameSet(FrameSet&& other) noexcept
     : count_(std::exchange(other.count_, 0)), firstBitmapId_(other.firstBitmapId_),
       firstRegionId_(other.firstRegionId_), descriptions_(std::move(other.descriptions_)),
       bitmaps_(std::move(other.bitmaps_)), outlines_(std::move(other.outlines_)),
-      outlineSizes_(std::move(other.outlineSizes_)), loaded_(other.loaded_) {}
+      outlineSizes_(std::move(other.outlineSizes_)), loaded_(other.loaded_), percent_(other.percent_) {}
 
 FrameSet::~FrameSet() {
     unload();
@@ -36,6 +37,7 @@ void FrameSet::load() {
         return;
     // Set first: a load that fails part-way is never retried.
     loaded_ = true;
+    percent_ = Scale::percent();
     const int count = count_ > 0 ? count_ : 0;
     descriptions_.assign(count, BITMAP{});
     bitmaps_.resize(count);
@@ -44,13 +46,13 @@ void FrameSet::load() {
 
     const HINSTANCE instance = app::Application::current()->instanceHandle();
     for (int i = 0; i < count; ++i) {
-        const int bitmapNumber = resourceNumber(firstBitmapId_, i);
+        const int bitmapNumber = Scale::resource(resourceNumber(firstBitmapId_, i), percent_);
         bitmaps_[i].reset(LoadBitmapA(instance, resourceName(bitmapNumber)));
         if (!bitmaps_[i])
             throw util::Exception("Could not load bitmap " + util::String::fromInt(bitmapNumber));
         GetObjectA(bitmaps_[i].get(), sizeof(BITMAP), &descriptions_[i]);
 
-        const int regionNumber = resourceNumber(firstRegionId_, i);
+        const int regionNumber = Scale::resource(resourceNumber(firstRegionId_, i), percent_);
         HRSRC found = FindResourceA(instance, resourceName(regionNumber), "REGION");
         if (found == nullptr)
             throw util::Exception("Could not load region " + util::String::fromInt(regionNumber));
@@ -80,8 +82,13 @@ void FrameSet::frameSize(int index, SIZE& size) {
     ensureLoaded();
     if (index < 0 || static_cast<unsigned>(index) >= descriptions_.size())
         return;
-    size.cx = descriptions_[index].bmWidth;
-    size.cy = descriptions_[index].bmHeight;
+    // A picture drawn at a scale is its 100 % size times the scale, rounded: dividing rounds back.
+    size.cx = (descriptions_[index].bmWidth * 100 + percent_ / 2) / percent_;
+    size.cy = (descriptions_[index].bmHeight * 100 + percent_ / 2) / percent_;
+}
+
+bool FrameSet::stale() const {
+    return loaded_ && percent_ != Scale::percent();
 }
 
 HBITMAP FrameSet::bitmap(int index) {

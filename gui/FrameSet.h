@@ -8,8 +8,9 @@
 namespace tamba::gui {
 
 // One run of animation frames from the program's resources: frame i is the bitmap numbered
-// firstBitmapId + i and the REGION outline numbered firstRegionId + i (16-bit numbers, taken modulo 65536).
-// Everything is loaded together at the first use, once; outlines are used in place in the mapped resources.
+// firstBitmapId + i and the REGION outline numbered firstRegionId + i (16-bit numbers, taken modulo 65536),
+// in their versions drawn for the display scale current when the set is loaded. Everything is loaded
+// together at the first use, once; outlines are used in place in the mapped resources.
 class FrameSet {
 public:
     FrameSet(int count, int firstBitmapId, int firstRegionId);
@@ -23,6 +24,9 @@ public:
     int firstBitmapId() const { return firstBitmapId_; }
     int firstRegionId() const { return firstRegionId_; }
     bool loaded() const { return loaded_; }
+    // The scale the frames were loaded at; stale once the toy's scale is another.
+    int percent() const { return percent_; }
+    bool stale() const;
 
     // Throws "Could not load bitmap <n>" or "Could not load region <n>"; a failed load is not retried,
     // and the frames before the failure keep their bitmaps.
@@ -31,11 +35,12 @@ public:
     // its next use loads it again.
     void unload();
 
-    // Leaves size as it was for an index outside the set.
+    // In logical (100 %) pixels. Leaves size as it was for an index outside the set.
     void frameSize(int index, SIZE& size);
     void firstFrameSize(SIZE& size) { frameSize(0, size); }
 
-    // The index must be inside the set.
+    // The index must be inside the set. The bitmaps, their descriptions and the outlines are in screen
+    // pixels, at the scale the set was loaded at.
     HBITMAP bitmap(int index);
     const BITMAP& description(int index);
     // Null, with size 0, for a frame whose outline resource is empty or could not be loaded.
@@ -56,6 +61,7 @@ private:
     std::vector<const RGNDATA*> outlines_; // not owned: the module's mapped resource data
     std::vector<DWORD> outlineSizes_;
     bool loaded_;
+    int percent_ = 100;
 };
 
 } // namespace tamba::gui

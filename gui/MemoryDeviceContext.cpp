@@ -35,6 +35,11 @@ void MemoryDeviceContext::select(HBITMAP bitmap) {
     SelectObject(dc_, bitmap);
 }
 
+void MemoryDeviceContext::deselect() {
+    if (dc_ != nullptr && original_ != nullptr)
+        SelectObject(dc_, original_);
+}
+
 void MemoryDeviceContext::destroy() {
     if (dc_ == nullptr)
         return;

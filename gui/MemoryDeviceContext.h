@@ -21,6 +21,8 @@ public:
 
     // Selects a bitmap owned elsewhere; it stays selected until the next select or the context goes.
     void select(HBITMAP bitmap);
+    // Puts the original bitmap back, so that the one selected can be deleted by its owner.
+    void deselect();
 
 private:
     void destroy();

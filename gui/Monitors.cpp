@@ -123,6 +123,30 @@ bool Monitors::halfOn(const RECT& rect) const {
     return 2 * shown >= area(rect);
 }
 
+int Monitors::dpiOf(const RECT& rect) {
+    // Windows 8.1 and later know a DPI per monitor; earlier ones, and Wine, one for the whole system.
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor = [] {
+        HMODULE shcore = LoadLibraryA("shcore.dll");
+        return shcore != nullptr
+                   ? reinterpret_cast<GetDpiForMonitorFunction>(
+                         reinterpret_cast<void (*)()>(GetProcAddress(shcore, "GetDpiForMonitor")))
+                   : nullptr;
+    }();
+    if (getDpiForMonitor != nullptr) {
+        constexpr int effectiveDpi = 0;
+        UINT x = 0, y = 0;
+        if (SUCCEEDED(getDpiForMonitor(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), effectiveDpi, &x, &y)) &&
+            x > 0)
+            return static_cast<int>(x);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen != nullptr)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 RECT Monitors::broughtOnto(const RECT& rect, const RECT& monitor) {
     const LONG width = rect.right - rect.left;
     const LONG height = rect.bottom - rect.top;

@@ -44,7 +44,26 @@ void Sprite::attach(SpriteHost* host, bool topmost) {
     rewind(topmost);
 }
 
+void Sprite::followScale() {
+    if (!frames_.stale())
+        return;
+    // The bitmap must leave the context before its set can delete it.
+    dc_.deselect();
+    frames_.unload();
+    frames_.load();
+    dc_.select(frames_.bitmap(currentFrame_));
+    placed_ = false;
+    outlineShown_ = nullptr;
+    outlineShownSize_ = 0;
+}
+
+void Sprite::refit(bool topmost) {
+    followScale();
+    selectFrame(currentFrame_, topmost, frameOffset_);
+}
+
 void Sprite::paint(HDC dc, int x, int y) {
+    followScale();
     const BITMAP& frame = frames_.description(currentFrame_);
     BitBlt(dc, x, y, frame.bmWidth, frame.bmHeight, dc_.handle(), 0, 0, SRCCOPY);
 }
@@ -54,6 +73,7 @@ bool Sprite::adjustPosition(RECT&) {
 }
 
 void Sprite::selectFrame(int index, bool topmost, const POINT* offset) {
+    followScale();
     const bool changed = !(placed_ && index == currentFrame_);
     POINT shift = {0, 0};
     if (!placed_) {
@@ -76,8 +96,9 @@ void Sprite::selectFrame(int index, bool topmost, const POINT* offset) {
     rect.top -= shift.y;
     const bool adjusted = adjustPosition(rect);
     if (adjusted || shift.x != 0 || shift.y != 0 || !placed_) {
-        const BITMAP& frame = frames_.description(index);
-        host_->setWindowPos(rect.left, rect.top, frame.bmWidth, frame.bmHeight, topmost);
+        SIZE size = {0, 0};
+        frames_.frameSize(index, size);
+        host_->setWindowPos(rect.left, rect.top, size.cx, size.cy, topmost);
     }
     const RGNDATA* outline = frames_.outline(index);
     const DWORD outlineSize = frames_.outlineSize(index);

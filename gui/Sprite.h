@@ -34,6 +34,12 @@ public:
     // offset: the frame's reference point, or null; kept by pointer, so it must outlive its use.
     void selectFrame(int index, bool topmost, const POINT* offset);
 
+    // Loads the frames again when the toy's scale changed since they were loaded; the window is placed
+    // and shaped anew with the next frame.
+    void followScale();
+    // followScale, and the window placed and shaped for the current frame at once.
+    void refit(bool topmost);
+
     int currentFrame() const { return currentFrame_; }
     SpriteHost* host() const { return host_; }
     FrameSet& frameSet() { return frames_; }

@@ -1,6 +1,7 @@
 #include "gui/SpriteWindow.h"
 
 #include "app/Application.h"
+#include "gui/Scale.h"
 #include "gui/Sprite.h"
 #include "gui/Timer.h"
 #include "gui/WindowDeviceContext.h"
@@ -68,10 +69,11 @@ void SpriteWindow::show() {
     RECT rect;
     GetWindowRect(hwnd_, &rect);
     if (sprite_ != nullptr) {
-        SIZE size = {rect.right - rect.left, rect.bottom - rect.top};
+        sprite_->followScale();
+        SIZE size = {0, 0};
         sprite_->frameSet().firstFrameSize(size);
-        rect.right = rect.left + size.cx;
-        rect.bottom = rect.top + size.cy;
+        rect.right = rect.left + Scale::toScreen(size.cx);
+        rect.bottom = rect.top + Scale::toScreen(size.cy);
     }
     // A tool window's normal rectangle is in screen coordinates.
     placement.rcNormalPosition = rect;
@@ -96,6 +98,9 @@ void SpriteWindow::tick(Timer&) {
         return;
     inTick_ = true;
     placedInTick_ = false;
+    // The toy's scale changed: the window takes the new pictures' size and outline where it stands.
+    if (sprite_->frameSet().stale())
+        sprite_->refit(topmost_);
     sprite_->advance(topmost_);
     bool stale = sprite_ != paintedSprite_ || sprite_->currentFrame() != paintedFrame_;
     // Anything a change (or an uncovering) left to repaint must be drawn by this tick, since the paint
@@ -143,6 +148,10 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
         return 1;
     case WM_NCHITTEST:
         return HTCLIENT;
+    case WM_DPICHANGED:
+        // The whole toy follows, not this window alone: the controller switches the scale at its next tick.
+        app::Application::current()->noteDpiChange(LOWORD(wParam));
+        return 0;
     case WM_MOUSEACTIVATE:
         // A click never activates by itself: under X an activated window is handed to the window manager,
         // which cancels the drag the click began. A window that takes keys asks for them once the button
@@ -246,20 +255,26 @@ void SpriteWindow::drag() {
     lastCursorY_ = cursor.y;
 }
 
+// The sprites and games place windows in logical pixels; the screen has them times the scale.
 void SpriteWindow::getWindowRect(RECT& rect) {
     GetWindowRect(hwnd_, &rect);
+    rect = Scale::fromScreen(rect);
 }
 
 void SpriteWindow::setWindowPos(int x, int y, int width, int height, bool topmost) {
     placedInTick_ = true;
+    // The size is a frame's, whose picture is its logical size times the scale rounded just this way.
+    const int left = Scale::toScreen(x), top = Scale::toScreen(y);
     // Never activated, also when kept at the bottom: placements happen on every tick, and taking the
     // activation would pull the focus away from the application the user is typing in.
-    SetWindowPos(hwnd_, zOrderFor(topmost), x, y, width, height, topmost ? placementFlags : SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, zOrderFor(topmost), left, top, Scale::toScreen(width), Scale::toScreen(height),
+                 topmost ? placementFlags : SWP_NOACTIVATE);
 }
 
 void SpriteWindow::moveWindowTo(int x, int y, bool topmost) {
     placedInTick_ = true;
-    SetWindowPos(hwnd_, zOrderFor(topmost), x, y, 0, 0, SWP_NOSIZE | placementFlags);
+    SetWindowPos(hwnd_, zOrderFor(topmost), Scale::toScreen(x), Scale::toScreen(y), 0, 0,
+                 SWP_NOSIZE | placementFlags);
 }
 
 void SpriteWindow::setWindowRegion(GdiHandle<HRGN>& region) {

@@ -66,7 +66,7 @@ void ToyWindows::restack() const {
         if (window->handle() == nullptr)
             continue;
         RECT place;
-        window->windowRect(place);
+        window->screenRect(place);
         const bool wanted = topmostAt(place);
         if (window->topmost() != wanted)
             window->setTopmost(wanted);

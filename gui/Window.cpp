@@ -1,6 +1,7 @@
 #include "gui/Window.h"
 
 #include "app/Application.h"
+#include "gui/Scale.h"
 
 namespace tamba::gui {
 
@@ -42,7 +43,7 @@ void Window::centreOnDesktop() {
         return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    const RECT& area = app::Application::current()->playArea();
+    const RECT& area = app::Application::current()->playMonitor();
     const int w = client.right;
     const int h = client.bottom;
     MoveWindow(hwnd_, area.left + (area.right - area.left - w) / 2,
@@ -54,7 +55,7 @@ void Window::moveTo(int x, int y) {
         return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    MoveWindow(hwnd_, x, y, client.right, client.bottom, TRUE);
+    MoveWindow(hwnd_, Scale::toScreen(x), Scale::toScreen(y), client.right, client.bottom, TRUE);
 }
 
 void Window::focus() {
@@ -63,6 +64,11 @@ void Window::focus() {
 }
 
 void Window::windowRect(RECT& rect) const {
+    screenRect(rect);
+    rect = Scale::fromScreen(rect);
+}
+
+void Window::screenRect(RECT& rect) const {
     if (hwnd_ == nullptr) {
         rect = RECT{0, 0, 0, 0};
         return;

@@ -23,9 +23,13 @@ public:
     void makeVisible();
     // In the middle of the monitor the current activity plays on.
     void centreOnDesktop();
+    // In logical (100 %) pixels, as the games count them.
     void moveTo(int x, int y);
     void focus();
+    // In logical (100 %) pixels, as the games count them.
     void windowRect(RECT& rect) const;
+    // In screen pixels.
+    void screenRect(RECT& rect) const;
     void refreshClient();
 
 protected:

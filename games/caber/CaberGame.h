@@ -36,6 +36,8 @@ public:
 
     void start() override;
     void stop() override;
+    // The run-up, the throwing line and the target beside each other.
+    SIZE layoutSize() const override { return SIZE{800, 600}; }
     void startSeries(bool showInstructions);
     void noThrow();
     void caberLanded(int x, int y);

@@ -27,6 +27,8 @@ public:
 
     void start() override;
     void stop() override;
+    // The island, the dive and the rows of fish beneath it.
+    SIZE layoutSize() const override { return SIZE{640, 742}; }
     // The diver is back at the island with this fish.
     void fishCaught(FishWindow* fish);
 

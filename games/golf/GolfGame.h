@@ -30,6 +30,8 @@ public:
 
     void start() override;
     void stop() override;
+    // A course around the golfer, clear of the card.
+    SIZE layoutSize() const override { return SIZE{640, 480}; }
     // The ball has dropped into the cup.
     void ballHoled();
 

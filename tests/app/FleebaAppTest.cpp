@@ -222,7 +222,7 @@ TEST(FleebaApp, OnTopSettingAndAStandDownReachEveryWindowOfTheToy) {
     DestroyWindow(foreign);
 
     tamba::gui::ToyWindows& toy = Application::current()->toyWindows();
-    toy.setStoodDown({Application::current()->desktopRect()});
+    toy.setStoodDown({Application::current()->monitors().primary()});
     toy.restack();
     EXPECT_FALSE(topmost(app.characterWindow()));
     SendMessageA(app.handle(), WM_COMMAND, IDM_CABER_GAME, 0);

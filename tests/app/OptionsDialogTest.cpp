@@ -1,9 +1,11 @@
 #include "app/OptionsDialog.h"
+#include "gui/Scale.h"
 
 #include "resource.h"
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 using tamba::app::OptionsDialog;
 
@@ -12,8 +14,8 @@ namespace {
 // The real dialog, with a test step run once its box is open.
 class OptionsUnderTest : public OptionsDialog {
 public:
-    OptionsUnderTest(bool* playSounds, bool* onTop, bool* runOnStartup, std::function<void(HWND)> step)
-        : OptionsDialog(nullptr, playSounds, onTop, runOnStartup), step_(std::move(step)) {}
+    OptionsUnderTest(bool* playSounds, bool* onTop, bool* runOnStartup, int* size, std::function<void(HWND)> step)
+        : OptionsDialog(nullptr, playSounds, onTop, runOnStartup, size), step_(std::move(step)) {}
     void onInitDialog() override {
         OptionsDialog::onInitDialog();
         step_(handle());
@@ -36,37 +38,30 @@ struct Settings {
     bool playSounds;
     bool onTop;
     bool runOnStartup;
+    int size;
 };
 
 } // namespace
 
 TEST(OptionsDialog, OpensCentredAtThePicturesSizeAboveAllWithTheBoxesFromTheSettings) {
-    Settings settings{true, true, false};
+    Settings settings{true, true, false, 150};
     RECT rect = {};
     bool topmost = false, soundsBoxVisible = true, visible[2] = {};
     bool boxes[3] = {};
-    bool controlsInside = true;
-    OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, [&](HWND d) {
-        GetWindowRect(d, &rect);
-        topmost = (GetWindowLongA(d, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-        soundsBoxVisible = IsWindowVisible(GetDlgItem(d, IDC_PLAY_SOUNDS)) != FALSE;
-        visible[0] = IsWindowVisible(GetDlgItem(d, IDC_RUN_ON_STARTUP)) != FALSE;
-        visible[1] = IsWindowVisible(GetDlgItem(d, IDC_ON_TOP)) != FALSE;
-        RECT client;
-        GetClientRect(d, &client);
-        for (int id : {IDC_RUN_ON_STARTUP, IDC_ON_TOP, IDOK, IDCANCEL}) {
-            RECT control;
-            GetWindowRect(GetDlgItem(d, id), &control);
-            MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&control), 2);
-            RECT both;
-            IntersectRect(&both, &control, &client);
-            controlsInside = controlsInside && EqualRect(&both, &control);
-        }
-        boxes[0] = ticked(d, IDC_PLAY_SOUNDS);
-        boxes[1] = ticked(d, IDC_RUN_ON_STARTUP);
-        boxes[2] = ticked(d, IDC_ON_TOP);
-        press(d, IDCANCEL);
-    });
+    char size[32] = {};
+    OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size,
+                            [&](HWND d) {
+                                GetWindowRect(d, &rect);
+                                topmost = (GetWindowLongA(d, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+                                soundsBoxVisible = IsWindowVisible(GetDlgItem(d, IDC_PLAY_SOUNDS)) != FALSE;
+                                visible[0] = IsWindowVisible(GetDlgItem(d, IDC_RUN_ON_STARTUP)) != FALSE;
+                                visible[1] = IsWindowVisible(GetDlgItem(d, IDC_ON_TOP)) != FALSE;
+                                boxes[0] = ticked(d, IDC_PLAY_SOUNDS);
+                                boxes[1] = ticked(d, IDC_RUN_ON_STARTUP);
+                                boxes[2] = ticked(d, IDC_ON_TOP);
+                                GetDlgItemTextA(d, IDC_SIZE_CHOICE, size, sizeof size);
+                                press(d, IDCANCEL);
+                            });
     EXPECT_FALSE(dialog.runModal());
     // (1024 - 362) / 2 and (768 - 316) / 2 on the test display.
     EXPECT_EQ(rect.left, 331);
@@ -74,45 +69,90 @@ TEST(OptionsDialog, OpensCentredAtThePicturesSizeAboveAllWithTheBoxesFromTheSett
     EXPECT_EQ(rect.right - rect.left, 362);
     EXPECT_EQ(rect.bottom - rect.top, 316);
     EXPECT_TRUE(topmost);
-    EXPECT_TRUE(controlsInside) << "a control reaches past the picture";
     EXPECT_FALSE(soundsBoxVisible);
     EXPECT_TRUE(visible[0]);
     EXPECT_TRUE(visible[1]);
     EXPECT_TRUE(boxes[0]);
     EXPECT_FALSE(boxes[1]);
     EXPECT_TRUE(boxes[2]);
+    EXPECT_STREQ(size, "150 %");
+}
+
+// At every scale the picture grows with the controls: each lies inside it, and none covers another.
+TEST(OptionsDialog, ControlsLieInsideThePictureAndApartAtEveryScale) {
+    for (int percent : {100, 125, 150, 200}) {
+        SCOPED_TRACE(percent);
+        tamba::gui::Scale::set(percent);
+        Settings settings{true, true, true, 0};
+        RECT client = {};
+        std::vector<RECT> controls;
+        char size[32] = {};
+        OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size,
+                                [&](HWND d) {
+                                    GetClientRect(d, &client);
+                                    for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+                                        if (!IsWindowVisible(c))
+                                            continue;
+                                        RECT r;
+                                        GetWindowRect(c, &r);
+                                        MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&r), 2);
+                                        controls.push_back(r);
+                                    }
+                                    GetDlgItemTextA(d, IDC_SIZE_CHOICE, size, sizeof size);
+                                    press(d, IDCANCEL);
+                                });
+        dialog.runModal();
+        tamba::gui::Scale::set(100);
+        EXPECT_EQ(client.right, (362 * percent + 50) / 100);
+        EXPECT_EQ(client.bottom, (316 * percent + 50) / 100);
+        EXPECT_EQ(controls.size(), 6u) << "two boxes, the size's label and list, OK and Cancel";
+        for (size_t i = 0; i < controls.size(); ++i) {
+            RECT inside;
+            IntersectRect(&inside, &controls[i], &client);
+            EXPECT_TRUE(EqualRect(&inside, &controls[i])) << "control " << i << " reaches past the picture";
+            for (size_t j = i + 1; j < controls.size(); ++j) {
+                RECT both;
+                EXPECT_FALSE(IntersectRect(&both, &controls[i], &controls[j])) << i << " covers " << j;
+            }
+        }
+        EXPECT_STREQ(size, "Automatic");
+    }
 }
 
 TEST(OptionsDialog, OkStoresEveryBoxAndTheHiddenOnePassesThrough) {
-    Settings settings{false, true, false};
-    OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, [](HWND d) {
+    Settings settings{false, true, false, 0};
+    OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [](HWND d) {
         press(d, IDC_RUN_ON_STARTUP);
         press(d, IDC_ON_TOP);
+        SendDlgItemMessageA(d, IDC_SIZE_CHOICE, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>("200 %"));
         press(d, IDOK);
     });
     EXPECT_TRUE(dialog.runModal());
     EXPECT_FALSE(settings.playSounds);
     EXPECT_TRUE(settings.runOnStartup);
     EXPECT_FALSE(settings.onTop);
+    EXPECT_EQ(settings.size, 200);
 
-    settings = {true, false, true};
+    settings = {true, false, true, 125};
     OptionsUnderTest again(&settings.playSounds, &settings.onTop, &settings.runOnStartup,
-                           [](HWND d) { press(d, IDOK); });
+                           &settings.size, [](HWND d) { press(d, IDOK); });
     EXPECT_TRUE(again.runModal());
     EXPECT_TRUE(settings.playSounds);
     EXPECT_FALSE(settings.onTop);
     EXPECT_TRUE(settings.runOnStartup);
+    EXPECT_EQ(settings.size, 125);
 }
 
 TEST(OptionsDialog, CancelAndEscapeLeaveTheSettingsAlone) {
-    Settings settings{true, true, false};
-    OptionsUnderTest cancel(&settings.playSounds, &settings.onTop, &settings.runOnStartup, [](HWND d) {
+    Settings settings{true, true, false, 0};
+    OptionsUnderTest cancel(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [](HWND d) {
         press(d, IDC_RUN_ON_STARTUP);
         press(d, IDC_ON_TOP);
         press(d, IDCANCEL);
     });
     EXPECT_FALSE(cancel.runModal());
-    OptionsUnderTest escape(&settings.playSounds, &settings.onTop, &settings.runOnStartup, [](HWND d) {
+    OptionsUnderTest escape(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [](HWND d) {
         press(d, IDC_ON_TOP);
         PostMessageA(GetDlgItem(d, IDC_ON_TOP), WM_KEYDOWN, VK_ESCAPE, 1);
     });
@@ -125,12 +165,12 @@ TEST(OptionsDialog, CancelAndEscapeLeaveTheSettingsAlone) {
 // The labels' colours come back through the shared dialog procedure, which must hand the brush on
 // rather than a yes or no.
 TEST(OptionsDialog, LabelsAreWhiteOnTheDarkBluePanel) {
-    Settings settings{true, true, true};
+    Settings settings{true, true, true, 0};
     HBRUSH labelBrush = nullptr, buttonBrush = nullptr;
     COLORREF text = 0;
     int mode = 0;
     LOGBRUSH brush = {};
-    OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, [&](HWND d) {
+    OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [&](HWND d) {
         HDC dc = CreateCompatibleDC(nullptr);
         labelBrush =
             reinterpret_cast<HBRUSH>(SendMessageA(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),

@@ -1,4 +1,5 @@
 #include "gui/Font.h"
+#include "gui/Scale.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -9,13 +10,6 @@ using tamba::gui::Font;
 
 namespace {
 
-int screenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 LOGFONTA described(HFONT font) {
     LOGFONTA description = {};
     GetObjectA(font, sizeof description, &description);
@@ -24,8 +18,7 @@ LOGFONTA described(HFONT font) {
 
 } // namespace
 
-TEST(Font, HeightIsThePointSizeAtTheScreensResolution) {
-    ASSERT_EQ(screenPixelsPerInch(), 96) << "the test display runs at 96 pixels per inch";
+TEST(Font, HeightIsThePointSizeAtTheToysScale) {
     Font eight("Arial Black", 8);
     ASSERT_NE(eight.handle(), nullptr);
     // 8 * 96 / 72 = 10.67: the nearest integer, negative for the character height.
@@ -37,6 +30,12 @@ TEST(Font, HeightIsThePointSizeAtTheScreensResolution) {
     EXPECT_EQ(described(twelve.handle()).lfHeight, -16);
     Font ten("Arial Black", 10);
     EXPECT_EQ(described(ten.handle()).lfHeight, -13) << "13.33 rounds down";
+
+    // Whatever the screen's own resolution: text must keep its place on pictures drawn at the scale.
+    tamba::gui::Scale::set(150);
+    Font large("Arial Black", 8);
+    tamba::gui::Scale::set(100);
+    EXPECT_EQ(described(large.handle()).lfHeight, -16);
 }
 
 TEST(Font, OverlongFaceNameIsCutAndStaysTerminated) {

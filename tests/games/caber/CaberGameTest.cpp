@@ -69,7 +69,7 @@ protected:
         return POINT{r.left + p.x, r.top + p.y};
     }
 
-    const RECT& screen = tamba::app::Application::current()->desktopRect();
+    const RECT screen = tamba::app::Application::current()->desktopRect();
     int instructionsShown = 0;
     Timer timer;
     CaberGame game;

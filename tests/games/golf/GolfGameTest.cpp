@@ -64,7 +64,7 @@ protected:
             tick();
     }
 
-    const RECT& screen = tamba::app::Application::current()->desktopRect();
+    const RECT screen = tamba::app::Application::current()->desktopRect();
     int instructionsShown = 0;
     Timer timer;
     GolfGame game;
