@@ -49,12 +49,12 @@ use_display() {
   done
 }
 
-# Starts Xvfb (1024x768x24) on a free display number with openbox on it. Xvfb picks the number itself
-# (-displayfd), so that runs started at the same moment never share a display.
+# Starts Xvfb (1024x768x24, or FLEEBA_SCREEN) on a free display number with openbox on it. Xvfb picks the
+# number itself (-displayfd), so that runs started at the same moment never share a display.
 start_private_display() {
   local numfile
   numfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${FLEEBA_SCREEN:-1024x768x24}" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   private_pids+=($!)
   use_display "$numfile"
   rm -f "$numfile"
@@ -136,6 +136,14 @@ stop_private_display() {
     wait "$pid" 2>/dev/null || true
   done
   private_pids=()
+}
+
+# Sets the prefix's display scale as Windows' LogPixels (96 is 100 %, 144 is 150 %): what the platform
+# tells the program of the screen's dots per inch. The prefix's server is restarted so that it holds.
+set_prefix_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
 }
 
 # Creates the Wine prefix once (about 20 s) and reuses it afterwards.

@@ -2,9 +2,13 @@
 
 namespace {
 
+// The longest absolute run written: even, because the platform's decoder (Wine's, at least) misreads the
+// padding after an absolute run of 255 and garbles the rest of the row.
+constexpr int longestAbsolute = 254;
+
 void emitLiterals(const std::uint8_t* p, int n, std::vector<std::uint8_t>& out) {
     while (n > 0) {
-        int chunk = n > 255 ? 255 : n;
+        int chunk = n > longestAbsolute ? longestAbsolute : n;
         // A piece of one or two pixels cannot be absolute: those counts mean delta and end-of-bitmap.
         if (chunk < 3) {
             for (int i = 0; i < chunk; ++i) {
