@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "app/StartupRegistration.h"
 #include "games/ScoreCard.h"
+#include "gui/Scale.h"
 #include "support/CapturingLogger.h"
 #include "support/TestEnvironment.h"
 #include "tamba_util/Exception.h"
@@ -240,4 +241,59 @@ TEST(FleebaApp, OnTopSettingAndAStandDownReachEveryWindowOfTheToy) {
         app.timer().tick();
     EXPECT_FALSE(topmost(app.characterWindow()));
     EXPECT_FALSE(IsWindowVisible(app.fishingGame().island().handle())) << "restacking shows nothing";
+}
+
+// A window of the toy told that its monitor's scale changed: from the next tick the whole toy draws at
+// that scale, the character where it stands and a game started afterwards alike; the rules keep their
+// 100 % numbers.
+TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
+    FleebaApp app;
+    app.returnToIdle();
+    app.timer().tick();
+    auto screenSize = [](tamba::gui::Window& window) {
+        RECT rect;
+        window.screenRect(rect);
+        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    };
+    auto outlineBox = [](tamba::gui::Window& window) {
+        RECT box = {};
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetWindowRgn(window.handle(), region);
+        GetRgnBox(region, &box);
+        DeleteObject(region);
+        return box;
+    };
+    ASSERT_EQ(screenSize(app.characterWindow()).cx, 83);
+    const RECT outline100 = outlineBox(app.characterWindow());
+
+    RECT suggested = {0, 0, 125, 180};
+    SendMessageA(app.characterWindow().handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(tamba::gui::Scale::percent(), 100) << "not before the next tick";
+    app.timer().tick();
+    app.timer().tick();
+    EXPECT_EQ(tamba::gui::Scale::percent(), 150);
+    const SIZE character = screenSize(app.characterWindow());
+    const RECT outline150 = outlineBox(app.characterWindow());
+    app.golfGame().setShowInstructions([] {});
+    app.selectGame(&app.golfGame());
+    const SIZE golfer = screenSize(app.golfGame().golfer());
+    RECT logical;
+    app.golfGame().golfer().windowRect(logical);
+    // The caber field (800 by 600) does not fit the 1024 by 768 test screen at 150 %, but does at 125 %.
+    app.caberGame().setShowInstructions([] {});
+    app.selectGame(&app.caberGame());
+    const SIZE thrower = screenSize(app.caberGame().fleeba());
+    app.returnToIdle();
+    tamba::gui::Scale::set(100);
+
+    EXPECT_EQ(character.cx, 125); // 83 * 1.5, rounded
+    EXPECT_EQ(character.cy, 180);
+    EXPECT_NEAR(outline150.right - outline150.left, (outline100.right - outline100.left) * 3 / 2, 2);
+    EXPECT_NEAR(outline150.bottom - outline150.top, (outline100.bottom - outline100.top) * 3 / 2, 2);
+    EXPECT_EQ(golfer.cx, 165); // 110 by 110 at 100 %
+    EXPECT_EQ(golfer.cy, 165);
+    EXPECT_EQ(logical.right - logical.left, 110) << "the game still counts in 100 % pixels";
+    EXPECT_EQ(thrower.cx, 236) << "played at the largest scale at which it fits";
+    EXPECT_EQ(thrower.cy, 314);
 }

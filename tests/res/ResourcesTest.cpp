@@ -91,8 +91,8 @@ TEST_F(ProgramResources, MenuDialogsCursorAndIconArePresent) {
     EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_VERSION)), nullptr);
 }
 
-// The application manifest: run as invoker, every system from Vista to the current one, and a stated DPI
-// choice.
+// The application manifest: run as invoker, every system from Vista to the current one, and aware of each
+// monitor's DPI.
 TEST_F(ProgramResources, ManifestRunsAsInvokerOnEverySystemFromVista) {
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_MANIFEST));
     ASSERT_NE(found, nullptr) << "no manifest";
@@ -110,5 +110,7 @@ TEST_F(ProgramResources, ManifestRunsAsInvokerOnEverySystemFromVista) {
     };
     for (const char* id : systems)
         EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"), std::string::npos) << id;
-    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    // Windows must never stretch the toy: it draws at each monitor's scale itself.
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
 }

@@ -49,8 +49,9 @@ bool GameLauncher::play(HWND character, int entry, RECT& instructions, DWORD* cl
     if (!shown)
         return false;
     instructions = rectOf(dialog);
-    // The play button sits near the picture's lower right corner.
-    RealInput::moveTo(instructions.left + 316, instructions.top + 280);
+    // The play button sits near the picture's lower right corner, at the toy's scale.
+    const LONG width = instructions.right - instructions.left;
+    RealInput::moveTo(instructions.left + 316 * width / 362, instructions.top + 280 * width / 362);
     if (clickedAt != nullptr)
         *clickedAt = GetTickCount();
     RealInput::press();

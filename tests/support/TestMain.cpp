@@ -7,6 +7,8 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    // Every test program starts the toy with its default settings, whatever an earlier one saved.
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Fleeba");
     tamba::util::Logger logger(true);
     tamba::app::Application application(GetModuleHandleA(nullptr), logger);
     return RUN_ALL_TESTS();
