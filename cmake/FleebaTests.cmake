@@ -30,6 +30,8 @@ file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*Test
 list(FILTER test_sources EXCLUDE REGEX "/tests/artgen/")
 # Played on a display of its own with two monitors, which it rearranges.
 list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/TwoMonitorsTest\\.cpp$")
+# Played on scaled displays of their own.
+list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/ScaledDisplayTest\\.cpp$")
 
 set(FLEEBA_TEST_TIMEOUT 180)
 foreach(src ${test_sources})
@@ -51,6 +53,19 @@ add_dependencies(TwoMonitorsTest fleeba)
 add_test(NAME e2e.TwoMonitorsTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:TwoMonitorsTest>
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 set_tests_properties(e2e.TwoMonitorsTest PROPERTIES TIMEOUT 300)
+
+# The toy at 125 % and 200 % (cheap checks), and at 150 % with a round of caber played.
+fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/ScaledDisplayTest.cpp ${CMAKE_BINARY_DIR}/tests)
+add_dependencies(ScaledDisplayTest fleeba)
+foreach(scaled "120;1920x1080;--gtest_filter=*Options*" "144;2560x1440;" "192;3840x2160;--gtest_filter=*Options*")
+    list(GET scaled 0 dpi)
+    list(GET scaled 1 screen)
+    list(GET scaled 2 filter)
+    add_test(NAME e2e.ScaledDisplayTest.${dpi}
+             COMMAND ${CMAKE_SOURCE_DIR}/scripts/scaled.sh ${dpi} ${screen} $<TARGET_FILE:ScaledDisplayTest> ${filter}
+             WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    set_tests_properties(e2e.ScaledDisplayTest.${dpi} PROPERTIES TIMEOUT 300)
+endforeach()
 
 # A bot plays a whole fishing game, as slowly as a person.
 if(TEST e2e.FishingBotTest)
