@@ -21,10 +21,10 @@ Settings FleebaApp::startingSettings() {
 
 FleebaApp::FleebaApp()
     : MainWindow("Fleeba"), settings_(startingSettings()),
-      monitorDpi_(gui::Monitors::dpiOf(Application::current()->playMonitor())), playSounds(settings_.playSounds),
-      onTop(settings_.onTop), size(settings_.size), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
-      caber_(timer_, this), golf_(timer_, this), character_(timer_, this), menu_(IDR_POPUP_MENU),
-      menuArea_(Application::current()->playMonitor()) {
+      monitorDpi_(gui::Monitors::dpiOf(Application::current()->playMonitor())),
+      playSounds(settings_.playSounds), onTop(settings_.onTop), size(settings_.size), timer_(tickMs, true),
+      splash_(timer_, this), fishing_(timer_, this), caber_(timer_, this), golf_(timer_, this),
+      character_(timer_, this), menu_(IDR_POPUP_MENU), menuArea_(Application::current()->playMonitor()) {
     try {
         runOnStartup = queryRunOnStartup();
     } catch (const util::Exception& e) {

@@ -5,7 +5,6 @@
 
 #include "res/resource.h"
 
-
 namespace tamba::app {
 
 namespace {
@@ -20,6 +19,17 @@ bool boxIsTicked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
+// In the middle of the monitor the user chose Options on.
+const RECT& optionsMonitor() {
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    return Application::current()->monitors().nearest(cursor);
+}
+
+int fittingPercent() {
+    return gui::Scale::fitting(gui::Scale::percent(), SIZE{362, 316}, optionsMonitor());
+}
+
 util::String sizeText(int choice) {
     if (choice == 0)
         return "Automatic";
@@ -28,24 +38,22 @@ util::String sizeText(int choice) {
 } // namespace
 
 const OptionsDialog::Place OptionsDialog::places[] = {
-    {IDC_PLAY_SOUNDS, {24, 88, 244, 108}}, {IDC_RUN_ON_STARTUP, {24, 112, 244, 132}},
-    {IDC_ON_TOP, {24, 136, 244, 156}},     {IDC_SIZE_LABEL, {24, 172, 68, 188}},
-    {IDC_SIZE_CHOICE, {72, 168, 182, 328}},       {IDOK, {256, 206, 336, 230}},
+    {IDC_PLAY_SOUNDS, {24, 88, 244, 108}},  {IDC_RUN_ON_STARTUP, {24, 112, 244, 132}},
+    {IDC_ON_TOP, {24, 136, 244, 156}},      {IDC_SIZE_LABEL, {24, 172, 68, 188}},
+    {IDC_SIZE_CHOICE, {72, 168, 182, 328}}, {IDOK, {256, 206, 336, 230}},
     {IDCANCEL, {256, 236, 336, 260}},
 };
 const int OptionsDialog::placeCount = sizeof places / sizeof places[0];
 
 OptionsDialog::OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, bool* runOnStartup, int* size)
-    : Dialog(owner, IDD_OPTIONS), background_(gui::Scale::resource(backgroundPicture)), font_("MS Shell Dlg", 8),
-      brush_(CreateSolidBrush(panelBlue)), playSounds_(playSounds), onTop_(onTop), runOnStartup_(runOnStartup),
-      size_(size) {}
+    : Dialog(owner, IDD_OPTIONS), percent_(fittingPercent()),
+      background_(gui::Scale::resource(backgroundPicture, percent_)), font_("MS Shell Dlg", 8, percent_),
+      brush_(CreateSolidBrush(panelBlue)), playSounds_(playSounds), onTop_(onTop),
+      runOnStartup_(runOnStartup), size_(size) {}
 
 void OptionsDialog::onInitDialog() {
     const SIZE size = background_.size();
-    // In the middle of the monitor the user chose Options on.
-    POINT cursor = {0, 0};
-    GetCursorPos(&cursor);
-    const RECT& area = Application::current()->monitors().nearest(cursor);
+    const RECT& area = optionsMonitor();
     SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
                  area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
     // The template's dialog units follow the font, not the picture: every control is placed anew.
@@ -53,7 +61,9 @@ void OptionsDialog::onInitDialog() {
         HWND control = GetDlgItem(hwnd_, place.id);
         if (control == nullptr)
             continue;
-        const RECT at = gui::Scale::toScreen(place.rect);
+        const RECT& r = place.rect;
+        const RECT at = {gui::Scale::toScreen(r.left, percent_), gui::Scale::toScreen(r.top, percent_),
+                         gui::Scale::toScreen(r.right, percent_), gui::Scale::toScreen(r.bottom, percent_)};
         SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (font_.handle() != nullptr)

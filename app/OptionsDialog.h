@@ -31,6 +31,8 @@ public:
     INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The toy's scale, or a smaller one at which the box fits the monitor it opens on.
+    int percent_;
     gui::Bitmap background_;
     gui::Font font_;
     gui::GdiHandle<HBRUSH> brush_; // dark blue behind the controls

@@ -42,7 +42,8 @@ bool readSwitch(const util::ProgramContext& context, HKEY key, const char* name,
     if (!readDword(context, key, name, value))
         return false;
     if (value > 1) {
-        context.logger().log("Ignoring setting %s: %lu is out of range", name, static_cast<unsigned long>(value));
+        context.logger().log("Ignoring setting %s: %lu is out of range", name,
+                             static_cast<unsigned long>(value));
         return false;
     }
     on = value == 1;
@@ -71,7 +72,8 @@ void Settings::load() {
 
 bool Settings::save() const {
     HKEY key = nullptr;
-    LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, key_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    LONG status =
+        RegCreateKeyExA(HKEY_CURRENT_USER, key_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) {
         context_->logError(status, "Opening settings key");
         return false;

@@ -1,13 +1,17 @@
 // Cost of one tick of a shown 158 by 188 sprite window, with the frame unchanged and with a frame change
-// (a new outline of about 150 rectangles each time, or the same outline).
+// (a new outline of about 150 rectangles each time, or the same outline); and of a frame change of the
+// program's own diver (its net swipe, a new picture and outline on every tick) at 100 % and at 200 %.
 #include "TickSamples.h"
 #include "app/Application.h"
 #include "gui/CyclingSprite.h"
 #include "gui/FrameSet.h"
+#include "gui/Scale.h"
 #include "gui/SequenceSprite.h"
 #include "gui/SpriteWindow.h"
 #include "gui/Timer.h"
 #include "support/TestEnvironment.h"
+
+#include <cstdio>
 
 using namespace tamba;
 
@@ -78,5 +82,15 @@ int main() {
     measure("tick, frame changed, same outline", blinking);
 
     measureBareOutlines();
+
+    // The diver's swipe, frames 406 to 409, side by side at two scales.
+    for (int percent : {100, 200}) {
+        gui::Scale::set(percent);
+        gui::CyclingSprite swipe(4, 406, 406, 0);
+        char name[64];
+        std::snprintf(name, sizeof name, "tick, diver frame changed, %d %%", percent);
+        measure(name, swipe);
+    }
+    gui::Scale::set(100);
     return 0;
 }

@@ -7,7 +7,8 @@
 
 namespace tamba::games {
 
-PictureDialog::PictureDialog(int bitmap) : Dialog(nullptr, templateId), picture_(gui::Scale::resource(bitmap)) {}
+PictureDialog::PictureDialog(int bitmap)
+    : Dialog(nullptr, templateId), picture_(gui::Scale::resource(bitmap)) {}
 
 void PictureDialog::onInitDialog() {
     const RECT& area = app::Application::current()->playMonitor();

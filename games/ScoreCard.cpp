@@ -10,8 +10,9 @@ namespace tamba::games {
 
 ScoreCard::ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineStep, bool numbered,
                      const util::String& unit, const util::UrlParts& link)
-    : Dialog(nullptr, templateId), background_(gui::Scale::resource(bitmap)), numberColumn_(numberColumn), textColumn_(textColumn),
-      lineStep_(lineStep), font_(fontFace, fontPoints), numbered_(numbered), unit_(unit), link_(link),
+    : Dialog(nullptr, templateId), background_(gui::Scale::resource(bitmap)), numberColumn_(numberColumn),
+      textColumn_(textColumn), lineStep_(lineStep), font_(fontFace, fontPoints), numbered_(numbered),
+      unit_(unit), link_(link),
       // At its own size: the hand drawn for the toy's scale, not the platform's cursor size.
       cursor_(static_cast<HCURSOR>(LoadImageA(app::Application::current()->instanceHandle(),
                                               MAKEINTRESOURCEA(gui::Scale::resource(cursorId)), IMAGE_CURSOR,

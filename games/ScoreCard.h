@@ -12,9 +12,9 @@
 namespace tamba::games {
 
 // A game's results: a modeless, top-most card in the top-left corner of the monitor the game plays on,
-// with a column of (optionally numbered) lines over a background picture, all at the toy's scale. A click on its close box closes
-// it, a click anywhere else opens the link. It is one of the toy's windows, and never takes the keyboard
-// from the window the game is played with.
+// with a column of (optionally numbered) lines over a background picture, all at the toy's scale. A click on
+// its close box closes it, a click anywhere else opens the link. It is one of the toy's windows, and never
+// takes the keyboard from the window the game is played with.
 class ScoreCard : public gui::Dialog {
 public:
     static constexpr int templateId = 101;

@@ -6,13 +6,13 @@
 
 namespace tamba::gui {
 
-Font::Font(const util::String& faceName, int points) : description_{}, font_(nullptr) {
+Font::Font(const util::String& faceName, int points, int percent) : description_{}, font_(nullptr) {
     // Longer names are cut so that the field always keeps its terminating zero.
     std::strncpy(description_.lfFaceName, faceName.c_str(), LF_FACESIZE - 1);
 
     // Negative: the character height, not the cell height. The toy's scale, not the screen's, so that
     // text keeps its place on pictures drawn at that scale.
-    description_.lfHeight = -MulDiv(points, 96 * Scale::percent(), 72 * 100);
+    description_.lfHeight = -MulDiv(points, 96 * (percent > 0 ? percent : Scale::percent()), 72 * 100);
     font_ = CreateFontIndirectA(&description_);
 }
 

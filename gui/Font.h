@@ -11,7 +11,8 @@ namespace tamba::gui {
 // then uses the context's own font. Move-only.
 class Font {
 public:
-    Font(const util::String& faceName, int points);
+    // percent: a scale other than the toy's, for a box that must fit a smaller screen; 0 for the toy's.
+    Font(const util::String& faceName, int points, int percent = 0);
     Font(Font&& other) noexcept;
     Font& operator=(Font&& other) noexcept;
     Font(const Font&) = delete;

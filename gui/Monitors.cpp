@@ -128,15 +128,15 @@ int Monitors::dpiOf(const RECT& rect) {
     using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     static const auto getDpiForMonitor = [] {
         HMODULE shcore = LoadLibraryA("shcore.dll");
-        return shcore != nullptr
-                   ? reinterpret_cast<GetDpiForMonitorFunction>(
-                         reinterpret_cast<void (*)()>(GetProcAddress(shcore, "GetDpiForMonitor")))
-                   : nullptr;
+        return shcore != nullptr ? reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void (*)()>(
+                                       GetProcAddress(shcore, "GetDpiForMonitor")))
+                                 : nullptr;
     }();
     if (getDpiForMonitor != nullptr) {
         constexpr int effectiveDpi = 0;
         UINT x = 0, y = 0;
-        if (SUCCEEDED(getDpiForMonitor(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), effectiveDpi, &x, &y)) &&
+        if (SUCCEEDED(
+                getDpiForMonitor(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), effectiveDpi, &x, &y)) &&
             x > 0)
             return static_cast<int>(x);
     }

@@ -69,8 +69,10 @@ RECT Scale::fromScreen(const RECT& r) {
 RECT Scale::inside(const RECT& screen) {
     // Left and top rounded up, right and bottom down.
     const long long p = percent_;
-    return RECT{-floorDiv(-static_cast<long long>(screen.left) * 100, p), -floorDiv(-static_cast<long long>(screen.top) * 100, p),
-                floorDiv(static_cast<long long>(screen.right) * 100, p), floorDiv(static_cast<long long>(screen.bottom) * 100, p)};
+    return RECT{-floorDiv(-static_cast<long long>(screen.left) * 100, p),
+                -floorDiv(-static_cast<long long>(screen.top) * 100, p),
+                floorDiv(static_cast<long long>(screen.right) * 100, p),
+                floorDiv(static_cast<long long>(screen.bottom) * 100, p)};
 }
 
 int Scale::resource(int number, int percent) {

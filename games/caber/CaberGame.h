@@ -36,8 +36,9 @@ public:
 
     void start() override;
     void stop() override;
-    // The run-up, the throwing line and the target beside each other.
-    SIZE layoutSize() const override { return SIZE{800, 600}; }
+    // The target, the throwing line and the run-up beside each other, the line (at three quarters of the
+    // width) far enough from the thrower (at the right edge) for a run-up, all below the card.
+    SIZE layoutSize() const override { return SIZE{1024, 600}; }
     void startSeries(bool showInstructions);
     void noThrow();
     void caberLanded(int x, int y);

@@ -27,8 +27,9 @@ public:
 
     void start() override;
     void stop() override;
-    // The island, the dive and the rows of fish beneath it.
-    SIZE layoutSize() const override { return SIZE{640, 742}; }
+    // The island in the middle, clear of the card in the top-left corner, the dive and the rows of fish
+    // beneath it.
+    SIZE layoutSize() const override { return SIZE{1000, 742}; }
     // The diver is back at the island with this fish.
     void fishCaught(FishWindow* fish);
 

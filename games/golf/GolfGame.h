@@ -30,8 +30,8 @@ public:
 
     void start() override;
     void stop() override;
-    // A course around the golfer, clear of the card.
-    SIZE layoutSize() const override { return SIZE{640, 480}; }
+    // The golfer in the middle, clear of the card in the top-left corner, with room for a course.
+    SIZE layoutSize() const override { return SIZE{840, 600}; }
     // The ball has dropped into the cup.
     void ballHoled();
 

@@ -244,8 +244,8 @@ TEST(FleebaApp, OnTopSettingAndAStandDownReachEveryWindowOfTheToy) {
 }
 
 // A window of the toy told that its monitor's scale changed: from the next tick the whole toy draws at
-// that scale, the character where it stands and a game started afterwards alike; the rules keep their
-// 100 % numbers.
+// that scale, the character where it stands; a game started afterwards plays at the largest scale at
+// which its field fits the monitor.
 TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
     FleebaApp app;
     app.returnToIdle();
@@ -275,25 +275,19 @@ TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
     EXPECT_EQ(tamba::gui::Scale::percent(), 150);
     const SIZE character = screenSize(app.characterWindow());
     const RECT outline150 = outlineBox(app.characterWindow());
-    app.golfGame().setShowInstructions([] {});
-    app.selectGame(&app.golfGame());
-    const SIZE golfer = screenSize(app.golfGame().golfer());
-    RECT logical;
-    app.golfGame().golfer().windowRect(logical);
-    // The caber field (800 by 600) does not fit the 1024 by 768 test screen at 150 %, but does at 125 %.
+    // The caber field (1024 by 600) fits the 1024 by 768 test screen at 100 % only.
     app.caberGame().setShowInstructions([] {});
     app.selectGame(&app.caberGame());
     const SIZE thrower = screenSize(app.caberGame().fleeba());
     app.returnToIdle();
+    const SIZE characterAgain = screenSize(app.characterWindow());
     tamba::gui::Scale::set(100);
 
     EXPECT_EQ(character.cx, 125); // 83 * 1.5, rounded
     EXPECT_EQ(character.cy, 180);
     EXPECT_NEAR(outline150.right - outline150.left, (outline100.right - outline100.left) * 3 / 2, 2);
     EXPECT_NEAR(outline150.bottom - outline150.top, (outline100.bottom - outline100.top) * 3 / 2, 2);
-    EXPECT_EQ(golfer.cx, 165); // 110 by 110 at 100 %
-    EXPECT_EQ(golfer.cy, 165);
-    EXPECT_EQ(logical.right - logical.left, 110) << "the game still counts in 100 % pixels";
-    EXPECT_EQ(thrower.cx, 236) << "played at the largest scale at which it fits";
-    EXPECT_EQ(thrower.cy, 314);
+    EXPECT_EQ(thrower.cx, 189) << "played at the largest scale at which it fits";
+    EXPECT_EQ(thrower.cy, 251);
+    EXPECT_EQ(characterAgain.cx, 125) << "back at the toy's scale after the game";
 }

@@ -14,7 +14,8 @@ namespace {
 // The real dialog, with a test step run once its box is open.
 class OptionsUnderTest : public OptionsDialog {
 public:
-    OptionsUnderTest(bool* playSounds, bool* onTop, bool* runOnStartup, int* size, std::function<void(HWND)> step)
+    OptionsUnderTest(bool* playSounds, bool* onTop, bool* runOnStartup, int* size,
+                     std::function<void(HWND)> step)
         : OptionsDialog(nullptr, playSounds, onTop, runOnStartup, size), step_(std::move(step)) {}
     void onInitDialog() override {
         OptionsDialog::onInitDialog();
@@ -78,33 +79,35 @@ TEST(OptionsDialog, OpensCentredAtThePicturesSizeAboveAllWithTheBoxesFromTheSett
     EXPECT_STREQ(size, "150 %");
 }
 
-// At every scale the picture grows with the controls: each lies inside it, and none covers another.
+// At every scale the picture grows with the controls: each lies inside it, and none covers another. At
+// 300 % the box would not fit the 1024 by 768 test screen: it opens at 200 %.
 TEST(OptionsDialog, ControlsLieInsideThePictureAndApartAtEveryScale) {
-    for (int percent : {100, 125, 150, 200}) {
+    for (int percent : {100, 125, 150, 200, 300}) {
         SCOPED_TRACE(percent);
         tamba::gui::Scale::set(percent);
         Settings settings{true, true, true, 0};
         RECT client = {};
         std::vector<RECT> controls;
         char size[32] = {};
-        OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size,
-                                [&](HWND d) {
-                                    GetClientRect(d, &client);
-                                    for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-                                        if (!IsWindowVisible(c))
-                                            continue;
-                                        RECT r;
-                                        GetWindowRect(c, &r);
-                                        MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&r), 2);
-                                        controls.push_back(r);
-                                    }
-                                    GetDlgItemTextA(d, IDC_SIZE_CHOICE, size, sizeof size);
-                                    press(d, IDCANCEL);
-                                });
+        OptionsUnderTest dialog(
+            &settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [&](HWND d) {
+                GetClientRect(d, &client);
+                for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+                    if (!IsWindowVisible(c))
+                        continue;
+                    RECT r;
+                    GetWindowRect(c, &r);
+                    MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&r), 2);
+                    controls.push_back(r);
+                }
+                GetDlgItemTextA(d, IDC_SIZE_CHOICE, size, sizeof size);
+                press(d, IDCANCEL);
+            });
         dialog.runModal();
         tamba::gui::Scale::set(100);
-        EXPECT_EQ(client.right, (362 * percent + 50) / 100);
-        EXPECT_EQ(client.bottom, (316 * percent + 50) / 100);
+        const int shown = percent == 300 ? 200 : percent;
+        EXPECT_EQ(client.right, (362 * shown + 50) / 100);
+        EXPECT_EQ(client.bottom, (316 * shown + 50) / 100);
         EXPECT_EQ(controls.size(), 6u) << "two boxes, the size's label and list, OK and Cancel";
         for (size_t i = 0; i < controls.size(); ++i) {
             RECT inside;
@@ -121,13 +124,14 @@ TEST(OptionsDialog, ControlsLieInsideThePictureAndApartAtEveryScale) {
 
 TEST(OptionsDialog, OkStoresEveryBoxAndTheHiddenOnePassesThrough) {
     Settings settings{false, true, false, 0};
-    OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [](HWND d) {
-        press(d, IDC_RUN_ON_STARTUP);
-        press(d, IDC_ON_TOP);
-        SendDlgItemMessageA(d, IDC_SIZE_CHOICE, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                            reinterpret_cast<LPARAM>("200 %"));
-        press(d, IDOK);
-    });
+    OptionsUnderTest dialog(
+        &settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [](HWND d) {
+            press(d, IDC_RUN_ON_STARTUP);
+            press(d, IDC_ON_TOP);
+            SendDlgItemMessageA(d, IDC_SIZE_CHOICE, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                reinterpret_cast<LPARAM>("200 %"));
+            press(d, IDOK);
+        });
     EXPECT_TRUE(dialog.runModal());
     EXPECT_FALSE(settings.playSounds);
     EXPECT_TRUE(settings.runOnStartup);
@@ -135,8 +139,8 @@ TEST(OptionsDialog, OkStoresEveryBoxAndTheHiddenOnePassesThrough) {
     EXPECT_EQ(settings.size, 200);
 
     settings = {true, false, true, 125};
-    OptionsUnderTest again(&settings.playSounds, &settings.onTop, &settings.runOnStartup,
-                           &settings.size, [](HWND d) { press(d, IDOK); });
+    OptionsUnderTest again(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size,
+                           [](HWND d) { press(d, IDOK); });
     EXPECT_TRUE(again.runModal());
     EXPECT_TRUE(settings.playSounds);
     EXPECT_FALSE(settings.onTop);
@@ -146,16 +150,18 @@ TEST(OptionsDialog, OkStoresEveryBoxAndTheHiddenOnePassesThrough) {
 
 TEST(OptionsDialog, CancelAndEscapeLeaveTheSettingsAlone) {
     Settings settings{true, true, false, 0};
-    OptionsUnderTest cancel(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [](HWND d) {
-        press(d, IDC_RUN_ON_STARTUP);
-        press(d, IDC_ON_TOP);
-        press(d, IDCANCEL);
-    });
+    OptionsUnderTest cancel(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size,
+                            [](HWND d) {
+                                press(d, IDC_RUN_ON_STARTUP);
+                                press(d, IDC_ON_TOP);
+                                press(d, IDCANCEL);
+                            });
     EXPECT_FALSE(cancel.runModal());
-    OptionsUnderTest escape(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [](HWND d) {
-        press(d, IDC_ON_TOP);
-        PostMessageA(GetDlgItem(d, IDC_ON_TOP), WM_KEYDOWN, VK_ESCAPE, 1);
-    });
+    OptionsUnderTest escape(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size,
+                            [](HWND d) {
+                                press(d, IDC_ON_TOP);
+                                PostMessageA(GetDlgItem(d, IDC_ON_TOP), WM_KEYDOWN, VK_ESCAPE, 1);
+                            });
     EXPECT_FALSE(escape.runModal());
     EXPECT_TRUE(settings.playSounds);
     EXPECT_TRUE(settings.onTop);
@@ -170,20 +176,22 @@ TEST(OptionsDialog, LabelsAreWhiteOnTheDarkBluePanel) {
     COLORREF text = 0;
     int mode = 0;
     LOGBRUSH brush = {};
-    OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [&](HWND d) {
-        HDC dc = CreateCompatibleDC(nullptr);
-        labelBrush =
-            reinterpret_cast<HBRUSH>(SendMessageA(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                                  reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_ON_TOP))));
-        text = GetTextColor(dc);
-        mode = GetBkMode(dc);
-        buttonBrush = reinterpret_cast<HBRUSH>(SendMessageA(d, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
-                                                            reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK))));
-        if (labelBrush != nullptr)
-            GetObjectA(labelBrush, sizeof brush, &brush);
-        DeleteDC(dc);
-        press(d, IDCANCEL);
-    });
+    OptionsUnderTest dialog(
+        &settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [&](HWND d) {
+            HDC dc = CreateCompatibleDC(nullptr);
+            labelBrush =
+                reinterpret_cast<HBRUSH>(SendMessageA(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                      reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_ON_TOP))));
+            text = GetTextColor(dc);
+            mode = GetBkMode(dc);
+            buttonBrush =
+                reinterpret_cast<HBRUSH>(SendMessageA(d, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                                      reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK))));
+            if (labelBrush != nullptr)
+                GetObjectA(labelBrush, sizeof brush, &brush);
+            DeleteDC(dc);
+            press(d, IDCANCEL);
+        });
     dialog.runModal();
     ASSERT_NE(labelBrush, nullptr);
     EXPECT_EQ(brush.lbStyle, static_cast<UINT>(BS_SOLID));

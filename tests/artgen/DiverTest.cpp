@@ -57,8 +57,7 @@ TEST(Diver, EachSwipesNetPassesThroughItsCatchBoxAtEveryScale) {
             SCOPED_TRACE(ArtDir::numberAt(n, k));
             const bool right = n <= 409;
             const int b[4] = {right ? 38 : 5, right ? 68 : 100, right ? 110 : 83, right ? 139 : 177};
-            EXPECT_GE(meshPixels(frame(ArtDir::numberAt(n, k)), s(b[0]), s(b[1]), s(b[2]), s(b[3])),
-                      s(10));
+            EXPECT_GE(meshPixels(frame(ArtDir::numberAt(n, k)), s(b[0]), s(b[1]), s(b[2]), s(b[3])), s(10));
         }
     }
 }

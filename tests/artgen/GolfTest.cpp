@@ -72,7 +72,8 @@ TEST(Golfer, AddressingPoseHasTheClubHeadInItsAimsBoxAtEveryScale) {
             auto s = [k](int v) { return ArtDir::scaled(v, k); };
             const Count head = colourIn(frame(n), clubHead, s(b[0]) - slack, s(b[1]) - slack, s(b[2]) + slack,
                                         s(b[3]) + slack, true);
-            EXPECT_GE(head.inside, 8 * ArtDir::percents[k] * ArtDir::percents[k] / 10000) << "grows with the area";
+            EXPECT_GE(head.inside, 8 * ArtDir::percents[k] * ArtDir::percents[k] / 10000)
+                << "grows with the area";
             EXPECT_EQ(head.inside, head.all) << "the whole head, not a corner of it";
         }
 }

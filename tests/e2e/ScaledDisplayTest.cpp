@@ -141,7 +141,7 @@ TEST(ScaledDisplay, TheCharacterAndTheOptionsAreDrawnAtTheScreensScale) {
 TEST(ScaledDisplay, ARoundOfCaberIsPlayedToItsCardAtTheLargestScaleThatFits) {
     const int screen = screenPercent();
     const RECT monitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const int percent = Scale::fitting(screen, SIZE{800, 600}, monitor);
+    const int percent = Scale::fitting(screen, SIZE{1024, 600}, monitor);
     SCOPED_TRACE(percent);
     RunningToy toy;
     ASSERT_NO_FATAL_FAILURE(toy.start());
@@ -155,7 +155,8 @@ TEST(ScaledDisplay, ARoundOfCaberIsPlayedToItsCardAtTheLargestScaleThatFits) {
     ASSERT_NE(caber, nullptr);
     ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(thrower) != FALSE; }, 5000));
     HWND card = nullptr;
-    ASSERT_TRUE(pumpUntil([&] { return (card = CardReader::cardOf(toy.process->processId())) != nullptr; }, 5000));
+    ASSERT_TRUE(
+        pumpUntil([&] { return (card = CardReader::cardOf(toy.process->processId())) != nullptr; }, 5000));
     ASSERT_TRUE(pumpUntil([&] { return FindWindowA("#32770", nullptr) == card; }, 5000));
     const RECT start = rectOf(thrower);
     EXPECT_EQ(start.right - start.left, scaled(189, percent));

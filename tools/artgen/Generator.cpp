@@ -78,8 +78,8 @@ void Generator::drawScale(const Catalogue& catalogue, int scaleIndex, ContactShe
             if (picture.region)
                 write(n + ".rgn", RegionBuilder::regionData(RegionBuilder::rectangles(flats[i]->mask())));
             if (onScaleSheet(picture.number))
-                scales.add(std::to_string(picture.number) + " at " + std::to_string(percent) + " %", indexed[i],
-                           &flats[i]->mask());
+                scales.add(std::to_string(picture.number) + " at " + std::to_string(percent) + " %",
+                           indexed[i], &flats[i]->mask());
             if (sheet != nullptr)
                 shown[picture.number] = {std::make_unique<IndexedImage>(indexed[i]),
                                          picture.region ? std::make_unique<Mask>(flats[i]->mask()) : nullptr};
