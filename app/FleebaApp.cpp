@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/OptionsDialog.h"
 #include "app/StartupRegistration.h"
+#include "gui/Sprite.h"
 #include "gui/SpriteWindow.h"
 #include "tamba_util/Exception.h"
 
@@ -166,11 +167,30 @@ void FleebaApp::applyToyScale() {
     fitScaleFor(*current_);
     if (gui::Scale::percent() == before)
         return;
-    // The character and the splash take their new pictures where they stand, at the next tick.
-    if (current_ == &character_ || current_ == &splash_)
+    // The character and the splash take their new pictures at the next tick, the character's water ring
+    // staying where it was on the screen.
+    if (current_ == &splash_)
         return;
+    if (current_ == &character_) {
+        keepFeetInPlace(character_);
+        return;
+    }
     gui::Scale::set(before);
     selectGame(current_);
+}
+
+void FleebaApp::keepFeetInPlace(gui::SpriteWindow& window) {
+    gui::Sprite* sprite = window.sprite();
+    if (sprite == nullptr || window.visibility() != gui::SpriteWindow::Shown)
+        return;
+    RECT rect;
+    window.screenRect(rect);
+    SIZE size = {0, 0};
+    sprite->frameSet().frameSize(sprite->currentFrame(), size);
+    const int width = gui::Scale::toScreen(size.cx), height = gui::Scale::toScreen(size.cy);
+    const int middle = (rect.left + rect.right) / 2;
+    SetWindowPos(window.handle(), nullptr, middle - width / 2, rect.bottom - height, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FleebaApp::selectGame(Game* next) {

@@ -93,6 +93,9 @@ private:
     void playOn(const RECT& monitor);
     // The settings saved from the last run, with the scale they choose made current.
     static Settings startingSettings();
+    // Moves a shown window so that, once it takes the pictures of the scale now current at its next tick,
+    // the middle of its bottom edge stays where it is.
+    static void keepFeetInPlace(gui::SpriteWindow& window);
     // Makes the scale at which an activity fits current, before it starts.
     void fitScaleFor(const Game& game);
 

@@ -265,6 +265,8 @@ TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
     };
     ASSERT_EQ(screenSize(app.characterWindow()).cx, 83);
     const RECT outline100 = outlineBox(app.characterWindow());
+    RECT at100, at150;
+    app.characterWindow().screenRect(at100);
 
     RECT suggested = {0, 0, 125, 180};
     SendMessageA(app.characterWindow().handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
@@ -275,6 +277,7 @@ TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
     EXPECT_EQ(tamba::gui::Scale::percent(), 150);
     const SIZE character = screenSize(app.characterWindow());
     const RECT outline150 = outlineBox(app.characterWindow());
+    app.characterWindow().screenRect(at150);
     // The caber field (1024 by 600) fits the 1024 by 768 test screen at 100 % only.
     app.caberGame().setShowInstructions([] {});
     app.selectGame(&app.caberGame());
@@ -285,6 +288,8 @@ TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
 
     EXPECT_EQ(character.cx, 125); // 83 * 1.5, rounded
     EXPECT_EQ(character.cy, 180);
+    EXPECT_EQ(at150.bottom, at100.bottom) << "the character grows from the water ring up";
+    EXPECT_NEAR((at150.left + at150.right) / 2, (at100.left + at100.right) / 2, 1);
     EXPECT_NEAR(outline150.right - outline150.left, (outline100.right - outline100.left) * 3 / 2, 2);
     EXPECT_NEAR(outline150.bottom - outline150.top, (outline100.bottom - outline100.top) * 3 / 2, 2);
     EXPECT_EQ(thrower.cx, 189) << "played at the largest scale at which it fits";
