@@ -39,9 +39,11 @@ struct Shot {
     double miss = 1e9; // how far from the cup's middle the ball comes to rest
 };
 
-// Where a shot would take the ball, worked out the way the ball moves (without the screen's edges or the
-// card), so that the bot can choose one. A bot that aims roughly still gets there in a few more strokes.
-Shot plan(const RECT& ball, const RECT& cup, int direction, int power) {
+// Where a shot would take the ball, worked out the way the ball moves (without the screen's edges), so
+// that the bot can choose one. A ball that would enter the space above and left of the card's corner stops
+// dead, as the game has it: beside the card, a shot towards it goes nowhere. A bot that aims roughly still
+// gets there in a few more strokes.
+Shot plan(const RECT& ball, const RECT& cup, const RECT& card, int direction, int power) {
     Shot shot;
     shot.direction = direction;
     shot.power = power;
@@ -49,6 +51,8 @@ Shot plan(const RECT& ball, const RECT& cup, int direction, int power) {
     int x = ball.left, y = ball.top;
     int speed = (power + 1 < 6 ? power + 1 : 6) * 20;
     for (int step = 0; step < 200; ++step) {
+        if (x + v.x * speed / 100 < card.right && y + v.y * speed / 100 < card.bottom)
+            break;
         x += v.x * speed / 100;
         y += v.y * speed / 100;
         const bool stopped = speed <= 0;
@@ -71,11 +75,11 @@ Shot plan(const RECT& ball, const RECT& cup, int direction, int power) {
     return shot;
 }
 
-Shot bestShot(const RECT& ball, const RECT& cup) {
+Shot bestShot(const RECT& ball, const RECT& cup, const RECT& card) {
     Shot best;
     for (int direction = 0; direction < GolfBallWindow::directionCount; ++direction)
         for (int power = 0; power <= 5; ++power) {
-            const Shot shot = plan(ball, cup, direction, power);
+            const Shot shot = plan(ball, cup, card, direction, power);
             if ((shot.sinks && !best.sinks) || (shot.sinks == best.sinks && shot.miss < best.miss))
                 best = shot;
         }
@@ -109,6 +113,7 @@ struct Golfer {
     HWND golfer;
     HWND ball;
     HWND hole;
+    RECT card;
     std::vector<std::vector<char>> stands; // the standing outline of each aim
 
     // Turns the golfer once round from aim 0, where a new golfer stands, noting each aim's outline.
@@ -164,7 +169,7 @@ struct Golfer {
         RECT cup = cupInHole;
         OffsetRect(&cup, holeAt.left, holeAt.top);
         for (int strokes = 1; strokes <= 12; ++strokes) {
-            stroke(bestShot(rectOf(ball), cup));
+            stroke(bestShot(rectOf(ball), cup, card));
             if (!sameRect(rectOf(hole), holeAt) || !IsWindowVisible(ball))
                 return strokes;
         }
@@ -242,7 +247,7 @@ TEST(GolfBot, PlaysNineHolesWithRealInput) {
     const RECT cardAt = rectOf(CardReader::cardOf(program.processId()));
     const DWORD began = GetTickCount();
 
-    Golfer bot{golfer, ball, hole, {}};
+    Golfer bot{golfer, ball, hole, cardAt, {}};
     ASSERT_TRUE(bot.learnAims()) << "the golfer does not turn once round with Right";
     int total = 0;
     std::vector<std::string> lines; // the card as the bot played it: one line of strokes a hole
