@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/OptionsDialog.h"
 #include "app/StartupRegistration.h"
+#include "gui/SoundEffects.h"
 #include "gui/Sprite.h"
 #include "gui/SpriteWindow.h"
 #include "tamba_util/Exception.h"
@@ -32,6 +33,7 @@ FleebaApp::FleebaApp()
         Application::current()->logger().log("%s", e.message().c_str());
     }
     applyOnTop();
+    gui::SoundEffects::setEnabled(playSounds);
     current_ = &splash_;
     fitScaleFor(splash_);
     current_->start();
@@ -40,6 +42,7 @@ FleebaApp::FleebaApp()
 
 FleebaApp::~FleebaApp() {
     timer_.removeListener(this);
+    gui::SoundEffects::close();
 }
 
 void FleebaApp::tick(gui::Timer&) {
@@ -197,6 +200,11 @@ void FleebaApp::selectGame(Game* next) {
     if (current_ != nullptr)
         current_->stop();
     current_ = next;
+    // The sound device is held while a game runs only, and opened before its first sound is due.
+    if (isGame(current_))
+        gui::SoundEffects::open();
+    else
+        gui::SoundEffects::close();
     if (current_ == nullptr)
         return;
     try {
@@ -311,6 +319,7 @@ void FleebaApp::runOptions() {
     settings_.onTop = onTop;
     settings_.size = size;
     settings_.save();
+    gui::SoundEffects::setEnabled(playSounds);
     applyOnTop();
     applyToyScale();
 }

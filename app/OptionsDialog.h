@@ -7,9 +7,9 @@
 
 namespace tamba::app {
 
-// The borderless Options box on its picture: a check box for each setting, the play-sounds one never
-// shown, and the toy's size. Everything is laid out in 100 % pixels and shown at the toy's scale, over
-// the picture drawn for it. OK stores every control into its setting; Cancel leaves the settings alone.
+// The borderless Options box on its picture: a check box for each setting and the toy's size. Everything is
+// laid out in 100 % pixels and shown at the toy's scale, over the picture drawn for it. OK stores every
+// control into its setting; Cancel leaves the settings alone.
 class OptionsDialog : public gui::Dialog {
 public:
     // Where each control lies on the 100 % picture: inside its blue panel, clear of the character.

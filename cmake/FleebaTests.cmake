@@ -30,6 +30,8 @@ file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*Test
 list(FILTER test_sources EXCLUDE REGEX "/tests/artgen/")
 # Played on a display of its own with two monitors, which it rearranges.
 list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/TwoMonitorsTest\\.cpp$")
+# Played with a sound server of its own, which records what the program plays.
+list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/SoundInPlayTest\\.cpp$")
 # Played on scaled displays of their own.
 list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/ScaledDisplayTest\\.cpp$")
 
@@ -53,6 +55,12 @@ add_dependencies(TwoMonitorsTest fleeba)
 add_test(NAME e2e.TwoMonitorsTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:TwoMonitorsTest>
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 set_tests_properties(e2e.TwoMonitorsTest PROPERTIES TIMEOUT 300)
+
+fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/SoundInPlayTest.cpp ${CMAKE_BINARY_DIR}/tests)
+add_dependencies(SoundInPlayTest fleeba)
+add_test(NAME e2e.SoundInPlayTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sound.sh $<TARGET_FILE:SoundInPlayTest>
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+set_tests_properties(e2e.SoundInPlayTest PROPERTIES TIMEOUT 300)
 
 # The toy at 125 % and 200 % (cheap checks), and at 150 % with a round of caber played.
 fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/ScaledDisplayTest.cpp ${CMAKE_BINARY_DIR}/tests)

@@ -18,6 +18,7 @@ packages=(
   wine wine64
   xvfb xdotool openbox imagemagick x11-utils
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils xpenguins
+  pulseaudio pulseaudio-utils
   libcairo2-dev libimagequant-dev pkg-config
   fonts-dejavu-core fonts-comic-neue
   procps file

@@ -5,6 +5,7 @@
 #include "games/caber/CaberGame.h"
 #include "games/caber/CaberLineWindow.h"
 #include "games/caber/CaberWindow.h"
+#include "gui/SoundEffects.h"
 
 namespace tamba::games {
 
@@ -61,6 +62,7 @@ void CaberFleebaWindow::setLine(const CaberLineWindow& line) {
 LRESULT CaberFleebaWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN) {
         if (wParam == VK_LEFT && state_ == ready) {
+            gui::SoundEffects::play(gui::SoundEffects::steps);
             play(run);
             runner_.setMode(1);
             state_ = running;

@@ -1,5 +1,7 @@
 #include "games/caber/CaberGame.h"
 
+#include "gui/SoundEffects.h"
+
 #include "app/Application.h"
 #include "games/PictureDialog.h"
 #include "games/ScoreCard.h"
@@ -94,6 +96,7 @@ void CaberGame::startSeries(bool showInstructions) {
 }
 
 void CaberGame::noThrow() {
+    gui::SoundEffects::play(gui::SoundEffects::noThrow);
     results_.append("No Throw");
     caber_.endFlight();
     recordResult();
@@ -110,6 +113,7 @@ void CaberGame::caberLanded(int x, int y) {
         text = "25";
     else if (contains(centre_, p))
         text = "50";
+    gui::SoundEffects::play(text[0] == '5' ? gui::SoundEffects::cheer : gui::SoundEffects::thud);
     results_.append(text);
     caber_.endFlight();
     recordResult();

@@ -4,6 +4,7 @@
 #include "games/fishing/FishWindow.h"
 #include "games/fishing/FishingGame.h"
 #include "games/fishing/IslandWindow.h"
+#include "gui/SoundEffects.h"
 
 namespace tamba::games {
 
@@ -71,11 +72,14 @@ void FishingFleebaWindow::onKeyDown(WPARAM key) {
     case DiverSprite::atHome:
         if (key == VK_DOWN) {
             island_->setDiverAtHome(false);
+            gui::SoundEffects::play(gui::SoundEffects::splash);
             sprite_.setSequence(&dive);
             setMotionState(DiverSprite::diving);
         }
         break;
     case DiverSprite::swimming:
+        if (key == VK_LEFT || key == VK_RIGHT)
+            gui::SoundEffects::play(gui::SoundEffects::netSwish);
         if (key == VK_LEFT) {
             sprite_.setSequence(&swipeLeft);
             setMotionState(DiverSprite::swipingLeft);

@@ -4,6 +4,7 @@
 #include "games/PictureDialog.h"
 #include "games/ScoreCard.h"
 #include "games/WebAddress.h"
+#include "gui/SoundEffects.h"
 #include "tamba_util/UrlParts.h"
 
 namespace tamba::games {
@@ -114,6 +115,8 @@ void FishingGame::fishCaught(FishWindow* fish) {
     if (card_ != nullptr)
         card_->setEntry(caught_, util::String::fromInt(totalSeconds_));
     ++caught_;
+    gui::SoundEffects::play(caught_ == fishCount ? gui::SoundEffects::flourish
+                                                 : gui::SoundEffects::fishLands);
     if (caught_ == fishCount) {
         diver_.finish();
         island_.showFinished();

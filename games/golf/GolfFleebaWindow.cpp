@@ -2,6 +2,7 @@
 
 #include "app/FleebaApp.h"
 #include "games/golf/GolfBallWindow.h"
+#include "gui/SoundEffects.h"
 
 #include <cstddef>
 
@@ -147,6 +148,7 @@ void GolfFleebaWindow::onSpriteFinished() {
         if (club_ == aim_) {
             if (unwindCount_ == 0) {
                 state_ = swinging;
+                gui::SoundEffects::play(gui::SoundEffects::swing);
                 aimSprite(club_).setSequence(&swing);
                 return;
             }
@@ -157,6 +159,7 @@ void GolfFleebaWindow::onSpriteFinished() {
         break;
     case swinging:
         ball_->launch(shotDirection(aim_), power_);
+        gui::SoundEffects::play(gui::SoundEffects::strike);
         // A stroke counts even when the ball was still rolling and ignored it.
         ++shots_;
         state_ = followingThrough;

@@ -4,6 +4,7 @@
 #include "games/PictureDialog.h"
 #include "games/ScoreCard.h"
 #include "games/WebAddress.h"
+#include "gui/SoundEffects.h"
 #include "tamba_util/Exception.h"
 #include "tamba_util/UrlParts.h"
 
@@ -84,6 +85,8 @@ void GolfGame::ballHoled() {
     if (card_ != nullptr)
         card_->setEntry(n, results_[n]);
     golfer_.resetAfterHole();
+    gui::SoundEffects::play(results_.count() == holeCount ? gui::SoundEffects::flourish
+                                                          : gui::SoundEffects::cup);
     if (results_.count() == holeCount) {
         ball_.hide();
         golfer_.setGameOver();

@@ -47,7 +47,7 @@ struct Settings {
 TEST(OptionsDialog, OpensCentredAtThePicturesSizeAboveAllWithTheBoxesFromTheSettings) {
     Settings settings{true, true, false, 150};
     RECT rect = {};
-    bool topmost = false, soundsBoxVisible = true, visible[2] = {};
+    bool topmost = false, soundsBoxVisible = false, visible[2] = {};
     bool boxes[3] = {};
     char size[32] = {};
     OptionsUnderTest dialog(&settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size,
@@ -70,7 +70,7 @@ TEST(OptionsDialog, OpensCentredAtThePicturesSizeAboveAllWithTheBoxesFromTheSett
     EXPECT_EQ(rect.right - rect.left, 362);
     EXPECT_EQ(rect.bottom - rect.top, 316);
     EXPECT_TRUE(topmost);
-    EXPECT_FALSE(soundsBoxVisible);
+    EXPECT_TRUE(soundsBoxVisible);
     EXPECT_TRUE(visible[0]);
     EXPECT_TRUE(visible[1]);
     EXPECT_TRUE(boxes[0]);
@@ -108,7 +108,7 @@ TEST(OptionsDialog, ControlsLieInsideThePictureAndApartAtEveryScale) {
         const int shown = percent == 300 ? 200 : percent;
         EXPECT_EQ(client.right, (362 * shown + 50) / 100);
         EXPECT_EQ(client.bottom, (316 * shown + 50) / 100);
-        EXPECT_EQ(controls.size(), 6u) << "two boxes, the size's label and list, OK and Cancel";
+        EXPECT_EQ(controls.size(), 7u) << "three boxes, the size's label and list, OK and Cancel";
         for (size_t i = 0; i < controls.size(); ++i) {
             RECT inside;
             IntersectRect(&inside, &controls[i], &client);
@@ -122,18 +122,19 @@ TEST(OptionsDialog, ControlsLieInsideThePictureAndApartAtEveryScale) {
     }
 }
 
-TEST(OptionsDialog, OkStoresEveryBoxAndTheHiddenOnePassesThrough) {
+TEST(OptionsDialog, OkStoresEveryBox) {
     Settings settings{false, true, false, 0};
     OptionsUnderTest dialog(
         &settings.playSounds, &settings.onTop, &settings.runOnStartup, &settings.size, [](HWND d) {
             press(d, IDC_RUN_ON_STARTUP);
             press(d, IDC_ON_TOP);
+            press(d, IDC_PLAY_SOUNDS);
             SendDlgItemMessageA(d, IDC_SIZE_CHOICE, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                                 reinterpret_cast<LPARAM>("200 %"));
             press(d, IDOK);
         });
     EXPECT_TRUE(dialog.runModal());
-    EXPECT_FALSE(settings.playSounds);
+    EXPECT_TRUE(settings.playSounds);
     EXPECT_TRUE(settings.runOnStartup);
     EXPECT_FALSE(settings.onTop);
     EXPECT_EQ(settings.size, 200);

@@ -247,7 +247,7 @@ TEST(Animation, HeadTurnKeepsNeckAndWater) {
 TEST(ResourceScript, ListsExactlyTheGeneratedFiles) {
     std::ifstream rc(ARTGEN_RC);
     ASSERT_TRUE(rc) << ARTGEN_RC;
-    const std::regex line(R"(^\s*(\d+)\s+(BITMAP|REGION|CURSOR|ICON)\s+"([^"]+)\"\s*$)");
+    const std::regex line(R"(^\s*(\d+)\s+(BITMAP|REGION|CURSOR|ICON|WAVE)\s+"([^"]+)\"\s*$)");
     std::set<std::string> listed;
     std::string text;
     while (std::getline(rc, text)) {
@@ -267,10 +267,13 @@ TEST(ResourceScript, ListsExactlyTheGeneratedFiles) {
         if (type == "ICON") {
             EXPECT_EQ(std::filesystem::path(file).extension(), ".ico");
         }
+        if (type == "WAVE") {
+            EXPECT_EQ(file, number + ".wav");
+        }
     }
     for (const auto& entry : std::filesystem::directory_iterator(ArtDir::path())) {
         const std::string ext = entry.path().extension().string();
-        if (ext == ".bmp" || ext == ".rgn" || ext == ".cur" || ext == ".ico") {
+        if (ext == ".bmp" || ext == ".rgn" || ext == ".cur" || ext == ".ico" || ext == ".wav") {
             EXPECT_EQ(listed.count(entry.path().filename().string()), 1u)
                 << "not in the script: " << entry.path();
         }

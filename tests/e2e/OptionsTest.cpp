@@ -165,7 +165,8 @@ TEST(Options, StartupValueAndOnTopThroughTheDialog) {
     EXPECT_EQ(rect.right - rect.left, 362);
     EXPECT_EQ(rect.bottom - rect.top, 316);
     EXPECT_TRUE(topmost(dialog));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_PLAY_SOUNDS)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_PLAY_SOUNDS)));
+    EXPECT_TRUE(ticked(dialog, IDC_PLAY_SOUNDS)) << "sounds are on by default";
     EXPECT_FALSE(ticked(dialog, IDC_RUN_ON_STARTUP)) << "no start-up value yet";
     EXPECT_TRUE(ticked(dialog, IDC_ON_TOP));
 

@@ -4,7 +4,6 @@
 #include "gui/Scale.h"
 #include "support/CardReader.h"
 #include "support/GameLauncher.h"
-#include "support/PixelCanvas.h"
 #include "support/RealInput.h"
 #include "support/TestEnvironment.h"
 
@@ -15,7 +14,6 @@
 using tamba::gui::Scale;
 using tamba::test::CardReader;
 using tamba::test::GameLauncher;
-using tamba::test::PixelCanvas;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
 using tamba::test::rectOf;
@@ -58,31 +56,6 @@ RECT programOutlineBox(int number) {
     }
     FreeLibrary(program);
     return box;
-}
-
-// The bands of rows in which the card's navy text shows on its table (a box in the card's 100 % pixels):
-// one per line written, with blank rows between lines that keep apart. The strokes of small text leave a
-// row or two blank within a line; a line ends at five blank rows (100 %).
-int textBands(HWND card, const RECT& table, int percent) {
-    const RECT rect = rectOf(card);
-    PixelCanvas canvas(rect.right - rect.left, rect.bottom - rect.top, RGB(0, 0, 0));
-    PixelCanvas::copyScreen(rect.left, rect.top, canvas);
-    const std::vector<COLORREF> pixels = canvas.pixels();
-    const int lineGap = scaled(5, percent);
-    int bands = 0;
-    int blankRows = lineGap;
-    const RECT box = {scaled(table.left, percent), scaled(table.top, percent), scaled(table.right, percent),
-                      scaled(table.bottom, percent)};
-    for (int y = box.top; y < box.bottom && y < canvas.height(); ++y) {
-        bool text = false;
-        for (int x = box.left; x < box.right && x < canvas.width() && !text; ++x) {
-            const COLORREF c = pixels[y * canvas.width() + x];
-            text = GetBValue(c) > 100 && GetRValue(c) < 50 && GetGValue(c) < 50;
-        }
-        bands += text && blankRows >= lineGap;
-        blankRows = text ? 0 : blankRows + 1;
-    }
-    return bands;
 }
 
 } // namespace
@@ -164,7 +137,7 @@ TEST(ScaledDisplay, ARoundOfCaberIsPlayedToItsCardAtTheLargestScaleThatFits) {
 
     // The card's table below its heading.
     const RECT table = {26, 118, 330, 200};
-    ASSERT_EQ(textBands(card, table, percent), 0);
+    ASSERT_EQ(CardReader::textLines(card, table, percent), 0);
     for (int n = 1; n <= 3; ++n) {
         SCOPED_TRACE(n);
         ASSERT_TRUE(pumpUntil(
@@ -175,7 +148,7 @@ TEST(ScaledDisplay, ARoundOfCaberIsPlayedToItsCardAtTheLargestScaleThatFits) {
             15000))
             << "the thrower is not back at the start, or the caber not taken away";
         RealInput::keyBurst(VK_LEFT, 12);
-        ASSERT_TRUE(pumpUntil([&] { return textBands(card, table, percent) == n; }, 15000))
+        ASSERT_TRUE(pumpUntil([&] { return CardReader::textLines(card, table, percent) == n; }, 15000))
             << "the card does not show throw " << n << " on a line of its own";
     }
     toy.quit();

@@ -17,6 +17,28 @@ const CardReader::Layout CardReader::fishing = {{39, 122}, {89, 122}, 13, true, 
 const CardReader::Layout CardReader::golf = {{42, 118}, {90, 118}, 15, false, "shots"};
 const CardReader::Layout CardReader::caber = {{35, 122}, {90, 122}, 26, true, ""};
 
+int CardReader::textLines(HWND card, const RECT& table, int percent) {
+    auto scaled = [percent](int v) { return (v * percent + 50) / 100; };
+    const RECT rect = rectOf(card);
+    PixelCanvas canvas(rect.right - rect.left, rect.bottom - rect.top, RGB(0, 0, 0));
+    PixelCanvas::copyScreen(rect.left, rect.top, canvas);
+    const std::vector<COLORREF> pixels = canvas.pixels();
+    const int lineGap = scaled(5);
+    int lines = 0;
+    int blankRows = lineGap;
+    const RECT box = {scaled(table.left), scaled(table.top), scaled(table.right), scaled(table.bottom)};
+    for (int y = box.top; y < box.bottom && y < canvas.height(); ++y) {
+        bool text = false;
+        for (int x = box.left; x < box.right && x < canvas.width() && !text; ++x) {
+            const COLORREF c = pixels[y * canvas.width() + x];
+            text = GetBValue(c) > 100 && GetRValue(c) < 50 && GetGValue(c) < 50;
+        }
+        lines += text && blankRows >= lineGap;
+        blankRows = text ? 0 : blankRows + 1;
+    }
+    return lines;
+}
+
 CardReader::CardReader(const Layout& layout) : layout_(layout) {}
 
 CardReader::~CardReader() = default;

@@ -29,6 +29,11 @@ public:
     explicit CardReader(const Layout& layout);
     ~CardReader();
 
+    // How many lines of navy text the screen shows on a card's table (a box in the card's 100 % pixels, the
+    // card drawn at percent): bands of rows with text, apart. The strokes of small text leave a row or two
+    // blank within a line; a line ends at five blank rows (at 100 %).
+    static int textLines(HWND card, const RECT& table, int percent = 100);
+
     // The program's score card: its visible dialog in the top-left corner of the screen, or null.
     static HWND cardOf(DWORD processId);
 

@@ -9,6 +9,8 @@
 #include "IconWriter.h"
 #include "Ink.h"
 #include "RegionBuilder.h"
+#include "SoundMaker.h"
+#include "WavWriter.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -129,6 +131,9 @@ void Generator::run() {
     }
     write(iconFile, IconWriter::write(icons));
 
+    for (const SoundMaker::Sound& sound : SoundMaker().all())
+        write(std::to_string(sound.number) + ".wav", WavWriter::write(sound.samples, SoundMaker::sampleRate));
+
     sheet.writePng((std::filesystem::path(outDir_) / "sheet.png").string());
     scales.writePng((std::filesystem::path(outDir_) / "scales.png").string());
 }
@@ -141,11 +146,14 @@ std::string Generator::resourceScript(const Catalogue& catalogue) {
                 if (k == 0 || p.bitmap)
                     numbers[numberAt(p.number, k)] = {p.bitmap, p.region};
     std::ostringstream rc;
-    rc << "// Pictures drawn by tools/artgen; regenerate with: artgen --rc > res/pictures.rc\n";
+    rc << "// Pictures and sounds made by tools/artgen; regenerate with: artgen --rc > res/pictures.rc\n";
     rc << "// The files are found through windres -I <build>/art.\n\n";
     rc << "1 ICON \"" << iconFile << "\"\n";
     for (int k = 0; k < scaleCount; ++k)
         rc << numberAt(cursorNumber, k) << " CURSOR \"" << numberAt(cursorNumber, k) << ".cur\"\n";
+    rc << "\n";
+    for (const SoundMaker::Sound& sound : SoundMaker().all())
+        rc << sound.number << " WAVE \"" << sound.number << ".wav\"\n";
     rc << "\n";
     for (const auto& n : numbers) {
         if (n.second.first)

@@ -8,8 +8,9 @@
 #include <vector>
 
 // Draws every picture of the catalogue at every display scale and writes the resource files into one
-// folder: N.bmp, N.rgn, the cursors, the icon and the contact sheets. A picture numbered N at 100 % is
-// numbered N + 10000 * k at the k-th larger scale (125, 150, 200 and 300 %), outline and cursor alike.
+// folder: N.bmp, N.rgn, the cursors, the icon and the contact sheets; and the games' sounds, N.wav. A picture
+// numbered N at 100 % is numbered N + 10000 * k at the k-th larger scale (125, 150, 200 and 300 %), outline
+// and cursor alike.
 class Generator {
 public:
     explicit Generator(std::string outDir) : outDir_(std::move(outDir)) {}

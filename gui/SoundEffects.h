@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+
+#include <mmsystem.h>
+
+namespace tamba::gui {
+
+// The games' sound effects, WAVE resources of the program, played through one wave output kept open while
+// a game runs. A sound is handed to the device and play returns at once (the device plays it on its own),
+// so a tick that starts one takes no longer; a new sound cuts the one still playing short. Off, nothing
+// plays. With no audio device, or one that fails, the games go on silently, with one log line for the
+// whole run.
+class SoundEffects {
+public:
+    // The sounds' resource numbers.
+    enum Number {
+        splash = 800,    // the diver goes into the water
+        netSwish = 801,  // a swipe of the net
+        fishLands = 802, // a caught fish drops on the island
+        swing = 803,     // the club swings down
+        strike = 804,    // the club meets the ball
+        cup = 805,       // the ball drops in
+        steps = 806,     // the run-up starts
+        thud = 807,      // the caber comes down
+        cheer = 808,     // a centre landing
+        noThrow = 809,   // held past the line
+        flourish = 810,  // the game is won
+    };
+
+    static void setEnabled(bool on);
+    static bool enabled() { return enabled_; }
+    // Opens the device ahead of the first sound, so that it is heard at once: a game calls it as it starts.
+    static void open();
+    // Stops any sound and lets the device go, so that an idle toy holds none.
+    static void close();
+    static void play(int number);
+
+    // The last sound asked for while on, and how many were, for tests.
+    static int last() { return last_; }
+    static unsigned count() { return count_; }
+
+private:
+    static void fail(const char* what, int number);
+
+    static bool enabled_;
+    static bool failed_;
+    static int last_;
+    static unsigned count_;
+    static HWAVEOUT device_; // owned: closed by close()
+    static WAVEHDR header_;  // the sound handed to the device; its data is the module's resource
+};
+
+} // namespace tamba::gui
