@@ -60,6 +60,14 @@ void SoundEffects::fail(const char* what, int number) {
         application->logger().log("Could not %s sound %d; the games go on without sound", what, number);
 }
 
+void SoundEffects::failToOpen() {
+    if (failed_)
+        return;
+    failed_ = true;
+    if (app::Application* application = app::Application::current())
+        application->logger().log("Could not open a sound device; the games go on without sound");
+}
+
 void SoundEffects::open() {
     if (!enabled_ || failed_ || device_ != nullptr)
         return;
@@ -72,7 +80,7 @@ void SoundEffects::open() {
     format.nAvgBytesPerSec = sampleRate * 2;
     if (waveOutOpen(&device_, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
         device_ = nullptr;
-        fail("open a device for", 0);
+        failToOpen();
     }
 }
 

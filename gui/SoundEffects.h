@@ -41,7 +41,9 @@ public:
     static unsigned count() { return count_; }
 
 private:
+    // One log line for the whole run, whatever fails.
     static void fail(const char* what, int number);
+    static void failToOpen();
 
     static bool enabled_;
     static bool failed_;

@@ -6,6 +6,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 source "$root/scripts/wine-env.sh"
 export WINEPREFIX=$FLEEBA_BUILD/wineprefix
+# No sound server for the tests but the one scripts/with-sound.sh starts for its own: none is spawned
+# behind their backs, and the toy meets a machine without sound.
+export PULSE_SERVER=unix:/nonexistent/fleeba-tests-have-no-sound-server
 trap stop_private_display EXIT INT TERM
 start_private_display
 ensure_prefix
