@@ -105,7 +105,7 @@ TEST(ScaledDisplay, TheCharacterAndTheOptionsAreDrawnAtTheScreensScale) {
         }
         controls.push_back(r);
     }
-    EXPECT_EQ(controls.size(), 6u);
+    EXPECT_EQ(controls.size(), 7u) << "three boxes, the size's label and list, OK and Cancel";
     RealInput::key(VK_ESCAPE);
     EXPECT_TRUE(pumpUntil([&] { return !IsWindow(options) || !IsWindowVisible(options); }, 3000));
     toy.quit();
