@@ -4,6 +4,8 @@
 
 #include <mmsystem.h>
 
+#include "res/resource.h"
+
 namespace tamba::gui {
 
 // The games' sound effects, WAVE resources of the program, played through one wave output kept open while
@@ -15,17 +17,17 @@ class SoundEffects {
 public:
     // The sounds' resource numbers.
     enum Number {
-        splash = 800,    // the diver goes into the water
-        netSwish = 801,  // a swipe of the net
-        fishLands = 802, // a caught fish drops on the island
-        swing = 803,     // the club swings down
-        strike = 804,    // the club meets the ball
-        cup = 805,       // the ball drops in
-        steps = 806,     // the run-up starts
-        thud = 807,      // the caber comes down
-        cheer = 808,     // a centre landing
-        noThrow = 809,   // held past the line
-        flourish = 810,  // the game is won
+        splash = IDW_SPLASH,
+        netSwish = IDW_NET_SWISH,
+        fishLands = IDW_FISH_LANDS,
+        swing = IDW_SWING,
+        strike = IDW_STRIKE,
+        cup = IDW_CUP,
+        steps = IDW_STEPS,
+        thud = IDW_THUD,
+        cheer = IDW_CHEER,
+        noThrow = IDW_NO_THROW,
+        flourish = IDW_FLOURISH,
     };
 
     static void setEnabled(bool on);

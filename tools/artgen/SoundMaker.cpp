@@ -1,5 +1,7 @@
 #include "SoundMaker.h"
 
+#include "resource.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -101,36 +103,36 @@ std::vector<SoundMaker::Sound> SoundMaker::all() const {
     auto w = silence(0.55);
     addNoise(w, 11, 0.0, 0.55, 0.6, 0.08, 1.0, 0.005, 0.12);
     addTone(w, 0.12, 0.18, 300, 700, 0.25, 0.06);
-    sounds.push_back({splash, "splash", finish(w)});
+    sounds.push_back({IDW_SPLASH, "splash", finish(w)});
 
     // The net: air rushing past, rising then falling in pitch.
     w = silence(0.3);
     addNoise(w, 23, 0.0, 0.3, 0.05, 0.5, 1.0, 0.05, 0.1);
-    sounds.push_back({netSwish, "net swish", finish(w)});
+    sounds.push_back({IDW_NET_SWISH, "net swish", finish(w)});
 
     // A wet flop on the sand: a low thump and a short slap of noise.
     w = silence(0.25);
     addTone(w, 0.0, 0.2, 180, 90, 1.0, 0.05);
     addNoise(w, 37, 0.0, 0.1, 0.5, 0.2, 0.6, 0.002, 0.02);
-    sounds.push_back({fishLands, "fish lands", finish(w)});
+    sounds.push_back({IDW_FISH_LANDS, "fish lands", finish(w)});
 
     // The swing: a short whoosh.
     w = silence(0.28);
     addNoise(w, 41, 0.0, 0.28, 0.08, 0.6, 1.0, 0.06, 0.07);
-    sounds.push_back({swing, "swing", finish(w)});
+    sounds.push_back({IDW_SWING, "swing", finish(w)});
 
     // The strike: a sharp click with a ringing head.
     w = silence(0.2);
     addNoise(w, 53, 0.0, 0.02, 0.9, 0.9, 1.0, 0.0005, 0.004);
     addTone(w, 0.0, 0.2, 2400, 2300, 0.4, 0.04);
-    sounds.push_back({strike, "strike", finish(w)});
+    sounds.push_back({IDW_STRIKE, "strike", finish(w)});
 
     // In the cup: the ball rattling round twice and dropping, three falling plinks.
     w = silence(0.45);
     addTone(w, 0.0, 0.15, 1600, 1500, 0.8, 0.03);
     addTone(w, 0.12, 0.15, 1300, 1200, 0.8, 0.03);
     addTone(w, 0.24, 0.2, 900, 850, 1.0, 0.05);
-    sounds.push_back({cup, "ball in the cup", finish(w)});
+    sounds.push_back({IDW_CUP, "ball in the cup", finish(w)});
 
     // Two running steps on grass.
     w = silence(0.35);
@@ -138,20 +140,20 @@ std::vector<SoundMaker::Sound> SoundMaker::all() const {
         addTone(w, at, 0.12, 120, 70, 1.0, 0.03);
         addNoise(w, 61 + static_cast<std::uint32_t>(at * 100), at, 0.06, 0.3, 0.1, 0.5, 0.001, 0.015);
     }
-    sounds.push_back({steps, "steps", finish(w)});
+    sounds.push_back({IDW_STEPS, "steps", finish(w)});
 
     // The caber landing: a deep thud and the ground's rumble.
     w = silence(0.5);
     addTone(w, 0.0, 0.45, 95, 45, 1.0, 0.12);
     addNoise(w, 71, 0.0, 0.4, 0.15, 0.03, 0.7, 0.002, 0.1);
-    sounds.push_back({thud, "caber thud", finish(w)});
+    sounds.push_back({IDW_THUD, "caber thud", finish(w)});
 
     // A cheer: a crowd's broad noise swelling and falling, with a rising shout through it.
     w = silence(0.9);
     addNoise(w, 83, 0.0, 0.9, 0.35, 0.25, 1.0, 0.05, 0.35);
     addNoise(w, 89, 0.02, 0.8, 0.6, 0.4, 0.5, 0.05, 0.25);
     addTone(w, 0.05, 0.6, 520, 700, 0.25, 0.3);
-    sounds.push_back({cheer, "cheer", finish(w)});
+    sounds.push_back({IDW_CHEER, "cheer", finish(w)});
 
     // No throw: a short low buzz.
     w = silence(0.4);
@@ -166,14 +168,14 @@ std::vector<SoundMaker::Sound> SoundMaker::all() const {
         for (double& s : w)
             s = soften(s);
     }
-    sounds.push_back({noThrow, "no throw", finish(w)});
+    sounds.push_back({IDW_NO_THROW, "no throw", finish(w)});
 
     // The end of a game: a rising major arpeggio and its chord.
     w = silence(0.95);
     const double notes[] = {523.25, 659.25, 783.99, 1046.5};
     for (int i = 0; i < 4; ++i)
         addTone(w, 0.11 * i, 0.95 - 0.11 * i, notes[i], notes[i], 0.6, i == 3 ? 0.3 : 0.2);
-    sounds.push_back({flourish, "flourish", finish(w)});
+    sounds.push_back({IDW_FLOURISH, "flourish", finish(w)});
 
     return sounds;
 }

@@ -17,20 +17,6 @@ public:
     static constexpr int sampleRate = 22050;
     static constexpr double peakLevel = 0.237;
 
-    // Resource numbers: the fishing game's first, then golf's, then the caber toss's, then the ending.
-    enum Number {
-        splash = 800,    // the diver goes into the water
-        netSwish = 801,  // a swipe of the net
-        fishLands = 802, // a caught fish drops on the island
-        swing = 803,     // the club swings down
-        strike = 804,    // the club meets the ball
-        cup = 805,       // the ball drops in
-        steps = 806,     // the run-up
-        thud = 807,      // the caber comes down
-        cheer = 808,     // a centre landing
-        noThrow = 809,   // held past the line
-        flourish = 810,  // the game is over
-    };
-
+    // Every effect, numbered as in the program's resource header.
     std::vector<Sound> all() const;
 };
