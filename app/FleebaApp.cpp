@@ -12,21 +12,19 @@
 
 namespace tamba::app {
 
-Settings FleebaApp::startingSettings() {
-    Application& application = *Application::current();
-    Settings settings(application);
+Settings FleebaApp::startingSettings(int dpi) {
+    Settings settings(*Application::current());
     settings.load();
-    const int dpi = gui::Monitors::dpiOf(application.playMonitor());
     gui::Scale::set(settings.size != Settings::automaticSize ? settings.size : gui::Scale::forDpi(dpi));
     return settings;
 }
 
 FleebaApp::FleebaApp()
-    : MainWindow("Fleeba"), settings_(startingSettings()),
-      monitorDpi_(gui::Monitors::dpiOf(Application::current()->playMonitor())),
-      playSounds(settings_.playSounds), onTop(settings_.onTop), size(settings_.size), timer_(tickMs, true),
-      splash_(timer_, this), fishing_(timer_, this), caber_(timer_, this), golf_(timer_, this),
-      character_(timer_, this), menu_(IDR_POPUP_MENU), menuArea_(Application::current()->playMonitor()) {
+    : MainWindow("Fleeba"), monitorDpi_(gui::Monitors::dpiOf(Application::current()->playMonitor())),
+      settings_(startingSettings(monitorDpi_)), playSounds(settings_.playSounds), onTop(settings_.onTop),
+      size(settings_.size), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
+      caber_(timer_, this), golf_(timer_, this), character_(timer_, this), menu_(IDR_POPUP_MENU),
+      menuArea_(Application::current()->playMonitor()) {
     try {
         runOnStartup = queryRunOnStartup();
     } catch (const util::Exception& e) {

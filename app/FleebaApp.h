@@ -21,9 +21,9 @@ class Game;
 // and keeps the toy's windows on that monitor beneath it while it does; it also follows the monitors as
 // they come, go and change.
 class FleebaApp : public MainWindow, public gui::TimerListener {
-    // First of all: the scale these settings choose must be set before any picture is loaded.
-    Settings settings_;
+    // First of all: the scale these choose must be set before any picture is loaded.
     int monitorDpi_; // the dots per inch of the monitor the toy plays on
+    Settings settings_;
 
 public:
     static constexpr unsigned tickMs = 100;
@@ -91,8 +91,8 @@ private:
     void bringBackStrays();
     // The activity chosen next plays on this monitor, at its scale.
     void playOn(const RECT& monitor);
-    // The settings saved from the last run, with the scale they choose made current.
-    static Settings startingSettings();
+    // The settings saved from the last run, with the scale they choose on a monitor of dpi made current.
+    static Settings startingSettings(int dpi);
     // Moves a shown window so that, once it takes the pictures of the scale now current at its next tick,
     // the middle of its bottom edge stays where it is.
     static void keepFeetInPlace(gui::SpriteWindow& window);

@@ -30,20 +30,27 @@ int fittingPercent() {
     return gui::Scale::fitting(gui::Scale::percent(), SIZE{362, 316}, optionsMonitor());
 }
 
+// Where each control lies on the 100 % picture: inside its blue panel, clear of the character.
+struct Place {
+    int id;
+    RECT rect;
+};
+constexpr Place places[] = {
+    {IDC_PLAY_SOUNDS, {24, 88, 244, 108}},  {IDC_RUN_ON_STARTUP, {24, 112, 244, 132}},
+    {IDC_ON_TOP, {24, 136, 244, 156}},      {IDC_SIZE_LABEL, {24, 172, 68, 188}},
+    {IDC_SIZE_CHOICE, {72, 168, 182, 328}}, {IDOK, {256, 206, 336, 230}},
+    {IDCANCEL, {256, 236, 336, 260}},
+};
+
+// The choices of the size list, in order: "Automatic", then each drawn scale.
+constexpr int sizeChoices = 1 + gui::Scale::count;
+
 util::String sizeText(int choice) {
     if (choice == 0)
         return "Automatic";
     return util::String::fromInt(gui::Scale::percents[choice - 1]) + " %";
 }
 } // namespace
-
-const OptionsDialog::Place OptionsDialog::places[] = {
-    {IDC_PLAY_SOUNDS, {24, 88, 244, 108}},  {IDC_RUN_ON_STARTUP, {24, 112, 244, 132}},
-    {IDC_ON_TOP, {24, 136, 244, 156}},      {IDC_SIZE_LABEL, {24, 172, 68, 188}},
-    {IDC_SIZE_CHOICE, {72, 168, 182, 328}}, {IDOK, {256, 206, 336, 230}},
-    {IDCANCEL, {256, 236, 336, 260}},
-};
-const int OptionsDialog::placeCount = sizeof places / sizeof places[0];
 
 OptionsDialog::OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, bool* runOnStartup, int* size)
     : Dialog(owner, IDD_OPTIONS), percent_(fittingPercent()),
@@ -61,9 +68,7 @@ void OptionsDialog::onInitDialog() {
         HWND control = GetDlgItem(hwnd_, place.id);
         if (control == nullptr)
             continue;
-        const RECT& r = place.rect;
-        const RECT at = {gui::Scale::toScreen(r.left, percent_), gui::Scale::toScreen(r.top, percent_),
-                         gui::Scale::toScreen(r.right, percent_), gui::Scale::toScreen(r.bottom, percent_)};
+        const RECT at = gui::Scale::toScreen(place.rect, percent_);
         SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (font_.handle() != nullptr)

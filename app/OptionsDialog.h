@@ -12,16 +12,6 @@ namespace tamba::app {
 // control into its setting; Cancel leaves the settings alone.
 class OptionsDialog : public gui::Dialog {
 public:
-    // Where each control lies on the 100 % picture: inside its blue panel, clear of the character.
-    struct Place {
-        int id;
-        RECT rect;
-    };
-    static const Place places[];
-    static const int placeCount;
-    // The choices of the size list, in order: "Automatic", then each drawn scale.
-    static constexpr int sizeChoices = 6;
-
     // The settings are the controller's and outlive the dialog. size: a drawn scale in percent, or 0 for
     // "Automatic".
     OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, bool* runOnStartup, int* size);

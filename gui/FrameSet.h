@@ -24,8 +24,7 @@ public:
     int firstBitmapId() const { return firstBitmapId_; }
     int firstRegionId() const { return firstRegionId_; }
     bool loaded() const { return loaded_; }
-    // The scale the frames were loaded at; stale once the toy's scale is another.
-    int percent() const { return percent_; }
+    // Whether the toy's scale is another than the one the frames were loaded at.
     bool stale() const;
 
     // Throws "Could not load bitmap <n>" or "Could not load region <n>"; a failed load is not retried,

@@ -30,11 +30,11 @@ public:
     const RECT& nearest(POINT point) const;
     // Whether at least half of the rectangle's area lies on the monitors.
     bool halfOn(const RECT& rect) const;
-    // The rectangle moved as little as it takes to lie wholly on the monitor (its top-left corner on it
-    // when it is the larger).
     // The dots per inch of the monitor a rectangle lies most on: the monitor's own where the platform
     // tells it, else the system's.
     static int dpiOf(const RECT& rect);
+    // The rectangle moved as little as it takes to lie wholly on the monitor (its top-left corner on it
+    // when it is the larger).
     static RECT broughtOnto(const RECT& rect, const RECT& monitor);
 
 private:

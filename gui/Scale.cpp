@@ -17,13 +17,6 @@ int floorDiv(long long a, long long b) {
 }
 } // namespace
 
-int Scale::index() {
-    for (int k = 0; k < count; ++k)
-        if (percents[k] == percent_)
-            return k;
-    return 0;
-}
-
 void Scale::set(int percent) {
     percent_ = snap(percent);
 }
@@ -58,8 +51,9 @@ int Scale::fromScreen(int screen) {
     return floorDiv(static_cast<long long>(screen) * 100 + percent_ / 2, percent_);
 }
 
-RECT Scale::toScreen(const RECT& r) {
-    return RECT{toScreen(r.left), toScreen(r.top), toScreen(r.right), toScreen(r.bottom)};
+RECT Scale::toScreen(const RECT& r, int percent) {
+    return RECT{toScreen(r.left, percent), toScreen(r.top, percent), toScreen(r.right, percent),
+                toScreen(r.bottom, percent)};
 }
 
 RECT Scale::fromScreen(const RECT& r) {

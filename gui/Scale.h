@@ -17,7 +17,6 @@ public:
     static constexpr int resourceStep = 10000;
 
     static int percent() { return percent_; }
-    static int index();
     // Snapped to the nearest drawn scale.
     static void set(int percent);
     // The nearest drawn scale; a tie goes to the larger one.
@@ -34,7 +33,7 @@ public:
     static int fromScreen(int screen);
     static POINT toScreen(POINT p) { return POINT{toScreen(p.x), toScreen(p.y)}; }
     static POINT fromScreen(POINT p) { return POINT{fromScreen(p.x), fromScreen(p.y)}; }
-    static RECT toScreen(const RECT& r);
+    static RECT toScreen(const RECT& r, int percent);
     static RECT fromScreen(const RECT& r);
     // The logical rectangle that lies wholly inside a screen area (a monitor).
     static RECT inside(const RECT& screen);

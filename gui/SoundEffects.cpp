@@ -52,20 +52,12 @@ void SoundEffects::setEnabled(bool on) {
         close();
 }
 
-void SoundEffects::fail(const char* what, int number) {
+void SoundEffects::fail(const util::String& what) {
     if (failed_)
         return;
     failed_ = true;
     if (app::Application* application = app::Application::current())
-        application->logger().log("Could not %s sound %d; the games go on without sound", what, number);
-}
-
-void SoundEffects::failToOpen() {
-    if (failed_)
-        return;
-    failed_ = true;
-    if (app::Application* application = app::Application::current())
-        application->logger().log("Could not open a sound device; the games go on without sound");
+        application->logger().log("Could not %s; the games go on without sound", what.c_str());
 }
 
 void SoundEffects::open() {
@@ -80,7 +72,7 @@ void SoundEffects::open() {
     format.nAvgBytesPerSec = sampleRate * 2;
     if (waveOutOpen(&device_, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
         device_ = nullptr;
-        failToOpen();
+        fail("open a sound device");
     }
 }
 
@@ -106,7 +98,7 @@ void SoundEffects::play(int number) {
     DWORD bytes = 0;
     const char* samples = samplesOf(number, bytes);
     if (samples == nullptr) {
-        fail("find", number);
+        fail("find sound " + util::String::fromInt(number));
         return;
     }
     // The sound still playing stops and gives its buffer back before the next is handed over.
@@ -119,7 +111,7 @@ void SoundEffects::play(int number) {
     header_.dwBufferLength = bytes;
     if (waveOutPrepareHeader(device_, &header_, sizeof header_) != MMSYSERR_NOERROR ||
         waveOutWrite(device_, &header_, sizeof header_) != MMSYSERR_NOERROR)
-        fail("play", number);
+        fail("play sound " + util::String::fromInt(number));
 }
 
 } // namespace tamba::gui

@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 
 #include "res/resource.h"
+#include "tamba_util/String.h"
 
 namespace tamba::gui {
 
@@ -31,7 +32,6 @@ public:
     };
 
     static void setEnabled(bool on);
-    static bool enabled() { return enabled_; }
     // Opens the device ahead of the first sound, so that it is heard at once: a game calls it as it starts.
     static void open();
     // Stops any sound and lets the device go, so that an idle toy holds none.
@@ -43,9 +43,8 @@ public:
     static unsigned count() { return count_; }
 
 private:
-    // One log line for the whole run, whatever fails.
-    static void fail(const char* what, int number);
-    static void failToOpen();
+    // One log line for the whole run, whatever fails: "Could not <what>; ...".
+    static void fail(const util::String& what);
 
     static bool enabled_;
     static bool failed_;

@@ -44,9 +44,9 @@ void Sprite::attach(SpriteHost* host, bool topmost) {
     rewind(topmost);
 }
 
-void Sprite::followScale() {
+bool Sprite::followScale() {
     if (!frames_.stale())
-        return;
+        return false;
     // The bitmap must leave the context before its set can delete it.
     dc_.deselect();
     frames_.unload();
@@ -55,11 +55,12 @@ void Sprite::followScale() {
     placed_ = false;
     outlineShown_ = nullptr;
     outlineShownSize_ = 0;
+    return true;
 }
 
 void Sprite::refit(bool topmost) {
-    followScale();
-    selectFrame(currentFrame_, topmost, frameOffset_);
+    if (followScale())
+        selectFrame(currentFrame_, topmost, frameOffset_);
 }
 
 void Sprite::paint(HDC dc, int x, int y) {

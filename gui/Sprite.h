@@ -34,10 +34,8 @@ public:
     // offset: the frame's reference point, or null; kept by pointer, so it must outlive its use.
     void selectFrame(int index, bool topmost, const POINT* offset);
 
-    // Loads the frames again when the toy's scale changed since they were loaded; the window is placed
-    // and shaped anew with the next frame.
-    void followScale();
-    // followScale, and the window placed and shaped for the current frame at once.
+    // When the toy's scale changed since the frames were loaded: loads them again, and places and shapes
+    // the window for the current frame where it stands.
     void refit(bool topmost);
 
     int currentFrame() const { return currentFrame_; }
@@ -45,6 +43,10 @@ public:
     FrameSet& frameSet() { return frames_; }
 
 private:
+    // Loads the frames again when the toy's scale changed since they were loaded; true if it did. The
+    // window is then placed and shaped anew with the next frame.
+    bool followScale();
+
     SpriteHost* host_; // not owned: the window this sprite is shown in
     FrameSet frames_;  // before the context: its bitmaps must outlive their selection
     MemoryDeviceContext dc_;

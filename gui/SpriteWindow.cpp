@@ -69,7 +69,6 @@ void SpriteWindow::show() {
     RECT rect;
     GetWindowRect(hwnd_, &rect);
     if (sprite_ != nullptr) {
-        sprite_->followScale();
         SIZE size = {0, 0};
         sprite_->frameSet().firstFrameSize(size);
         rect.right = rect.left + Scale::toScreen(size.cx);
@@ -98,9 +97,8 @@ void SpriteWindow::tick(Timer&) {
         return;
     inTick_ = true;
     placedInTick_ = false;
-    // The toy's scale changed: the window takes the new pictures' size and outline where it stands.
-    if (sprite_->frameSet().stale())
-        sprite_->refit(topmost_);
+    // After a change of the toy's scale the window takes the new pictures' size and outline where it stands.
+    sprite_->refit(topmost_);
     sprite_->advance(topmost_);
     bool stale = sprite_ != paintedSprite_ || sprite_->currentFrame() != paintedFrame_;
     // Anything a change (or an uncovering) left to repaint must be drawn by this tick, since the paint

@@ -1,13 +1,14 @@
 #include "games/caber/CaberGame.h"
 
-#include "gui/SoundEffects.h"
-
 #include "app/Application.h"
 #include "games/PictureDialog.h"
 #include "games/ScoreCard.h"
 #include "games/WebAddress.h"
+#include "gui/SoundEffects.h"
 #include "tamba_util/Exception.h"
 #include "tamba_util/UrlParts.h"
+
+#include <cstring>
 
 namespace tamba::games {
 
@@ -113,7 +114,8 @@ void CaberGame::caberLanded(int x, int y) {
         text = "25";
     else if (contains(centre_, p))
         text = "50";
-    gui::SoundEffects::play(text[0] == '5' ? gui::SoundEffects::cheer : gui::SoundEffects::thud);
+    gui::SoundEffects::play(std::strcmp(text, "50") == 0 ? gui::SoundEffects::cheer
+                                                         : gui::SoundEffects::thud);
     results_.append(text);
     caber_.endFlight();
     recordResult();

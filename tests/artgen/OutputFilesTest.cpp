@@ -24,7 +24,6 @@ std::string rgnName(int n) {
 // Every picture at every display scale: the 100 % number and size, and the number and size drawn.
 struct Drawn {
     Expected::Picture base;
-    int percent;
     int number;
     int width;
     int height;
@@ -32,12 +31,10 @@ struct Drawn {
 
 std::vector<Drawn> everyScale() {
     std::vector<Drawn> all;
-    const int percents[] = {100, 125, 150, 200, 300};
-    for (int k = 0; k < 5; ++k)
-        for (const auto& p : Expected::pictures()) {
-            auto scaled = [&](int n) { return (n * percents[k] + 50) / 100; };
-            all.push_back({p, percents[k], p.number + 10000 * k, scaled(p.width), scaled(p.height)});
-        }
+    for (int k = 0; k < ArtDir::scales; ++k)
+        for (const auto& p : Expected::pictures())
+            all.push_back(
+                {p, ArtDir::numberAt(p.number, k), ArtDir::scaled(p.width, k), ArtDir::scaled(p.height, k)});
     return all;
 }
 

@@ -43,6 +43,11 @@ void Generator::write(const std::string& name, const std::vector<std::uint8_t>& 
 }
 
 namespace {
+// Hit areas (outlines without a picture) are game rules, which keep their 100 % numbers at every scale.
+bool drawnAt(const Catalogue::Picture& picture, int scaleIndex) {
+    return scaleIndex == 0 || picture.bitmap;
+}
+
 // What the scale sheet shows of every scale: a character frame and a game frame.
 bool onScaleSheet(int number) {
     return number == 200 || number == 600;
@@ -59,8 +64,7 @@ void Generator::drawScale(const Catalogue& catalogue, int scaleIndex, ContactShe
         std::vector<std::unique_ptr<FlatImage>> flats;
         std::vector<const Catalogue::Picture*> drawn;
         for (const Catalogue::Picture& picture : set.pictures) {
-            // Hit areas are game rules, which keep their 100 % numbers at every scale.
-            if (!picture.bitmap && scaleIndex != 0)
+            if (!drawnAt(picture, scaleIndex))
                 continue;
             Canvas canvas(picture.width, picture.height, percent);
             picture.paint(canvas);
@@ -143,7 +147,7 @@ std::string Generator::resourceScript(const Catalogue& catalogue) {
     for (const Catalogue::Set& set : catalogue.sets())
         for (const Catalogue::Picture& p : set.pictures)
             for (int k = 0; k < scaleCount; ++k)
-                if (k == 0 || p.bitmap)
+                if (drawnAt(p, k))
                     numbers[numberAt(p.number, k)] = {p.bitmap, p.region};
     std::ostringstream rc;
     rc << "// Pictures and sounds made by tools/artgen; regenerate with: artgen --rc > res/pictures.rc\n";
