@@ -2,6 +2,7 @@
 
 #include "gui/Window.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace tamba::app {
@@ -39,6 +40,34 @@ void Application::dispatch(MSG& message) {
         return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
+}
+
+void Application::noteDpiChange(HWND window) {
+    if (std::find(news_.dpiWindows.begin(), news_.dpiWindows.end(), window) == news_.dpiWindows.end())
+        news_.dpiWindows.push_back(window);
+}
+
+Application::DesktopNews Application::takeNews() {
+    DesktopNews news = std::move(news_);
+    news_ = DesktopNews();
+    return news;
+}
+
+Application::ModalLoop::ModalLoop(std::function<void()> end) : end_(std::move(end)) {
+    current()->modalLoops_.push_back(this);
+}
+
+Application::ModalLoop::~ModalLoop() {
+    std::vector<ModalLoop*>& loops = current()->modalLoops_;
+    loops.erase(std::remove(loops.begin(), loops.end(), this), loops.end());
+}
+
+void Application::endModalLoops() const {
+    // Innermost first. A copy, since ending one may run code that ends another: each is looked up again.
+    const std::vector<ModalLoop*> loops = modalLoops_;
+    for (auto loop = loops.rbegin(); loop != loops.rend(); ++loop)
+        if (std::find(modalLoops_.begin(), modalLoops_.end(), *loop) != modalLoops_.end())
+            (*loop)->end_();
 }
 
 void Application::quit() {

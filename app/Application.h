@@ -5,6 +5,8 @@
 #include "gui/ToyWindows.h"
 #include "tamba_util/ProgramContext.h"
 
+#include <functional>
+#include <vector>
 #include <windows.h>
 
 #ifndef WM_DPICHANGED
@@ -39,14 +41,36 @@ public:
     // The same monitor in logical (100 %) pixels at the toy's scale: where the games play.
     RECT playArea() const { return gui::Scale::inside(playMonitor_); }
 
-    // A window of the toy was told that its monitor's dots per inch changed (moved to a monitor of another
-    // scale); the controller takes the news at its next tick. Zero: no news.
-    void noteDpiChange(int dpi) { dpiChange_ = dpi; }
-    int takeDpiChange() {
-        const int dpi = dpiChange_;
-        dpiChange_ = 0;
-        return dpi;
-    }
+    // What the desktop did, noted where the news arrives and applied by the controller in one step at its
+    // next tick: the monitors came, went or moved; a window of the toy was told that its monitor's dots per
+    // inch changed (moved to a monitor of another scale, or the monitor's scale changed).
+    struct DesktopNews {
+        bool layout = false;
+        std::vector<HWND> dpiWindows; // not owned
+        bool any() const { return layout || !dpiWindows.empty(); }
+    };
+    void noteLayoutChange() { news_.layout = true; }
+    void noteDpiChange(HWND window);
+    const DesktopNews& news() const { return news_; }
+    DesktopNews takeNews();
+
+    // A modal loop of the toy's own (a dialog's, the popup menu's) for as long as this lives: changes of the
+    // desktop wait until none runs, so that a game never starts again inside its own instructions.
+    class ModalLoop {
+    public:
+        // end: asks the loop to return to its caller.
+        explicit ModalLoop(std::function<void()> end);
+        ~ModalLoop();
+        ModalLoop(const ModalLoop&) = delete;
+        ModalLoop& operator=(const ModalLoop&) = delete;
+
+    private:
+        friend class Application;
+        std::function<void()> end_;
+    };
+    bool inModalLoop() const { return !modalLoops_.empty(); }
+    // Asks every modal loop of the toy to end; each returns once its loop has looked at its messages.
+    void endModalLoops() const;
 
     // The dialog whose window is active gets the first look at every message (keyboard navigation).
     gui::Window* activeDialog() const { return activeDialog_; }
@@ -64,9 +88,10 @@ private:
     gui::Monitors monitors_;
     gui::ToyWindows toyWindows_;
     RECT playMonitor_;
-    int dpiChange_ = 0;
-    gui::Window* activeDialog_; // not owned; set and cleared by the dialog layer
-    Application* previous_;     // not owned: the one this replaced as current, or none
+    DesktopNews news_;
+    std::vector<ModalLoop*> modalLoops_; // not owned: each leaves the list when its loop ends
+    gui::Window* activeDialog_;          // not owned; set and cleared by the dialog layer
+    Application* previous_;              // not owned: the one this replaced as current, or none
 };
 
 } // namespace tamba::app

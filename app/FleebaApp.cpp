@@ -12,26 +12,27 @@
 
 namespace tamba::app {
 
-Settings FleebaApp::startingSettings(int dpi) {
-    Settings settings(*Application::current());
+Settings FleebaApp::startingSettings() {
+    Application& application = *Application::current();
+    Settings settings(application);
     settings.load();
-    gui::Scale::set(settings.size != Settings::automaticSize ? settings.size : gui::Scale::forDpi(dpi));
+    gui::Scale::set(settings.size != Settings::automaticSize
+                        ? settings.size
+                        : gui::Scale::forDpi(application.monitors().dpiOf(application.playMonitor())));
     return settings;
 }
 
 FleebaApp::FleebaApp()
-    : MainWindow("Fleeba"), monitorDpi_(gui::Monitors::dpiOf(Application::current()->playMonitor())),
-      settings_(startingSettings(monitorDpi_)), playSounds(settings_.playSounds), onTop(settings_.onTop),
-      size(settings_.size), timer_(tickMs, true), splash_(timer_, this), fishing_(timer_, this),
-      caber_(timer_, this), golf_(timer_, this), character_(timer_, this), menu_(IDR_POPUP_MENU),
-      menuArea_(Application::current()->playMonitor()) {
+    : MainWindow("Fleeba"), settings_(startingSettings()), timer_(tickMs, true), splash_(timer_, this),
+      fishing_(timer_, this), caber_(timer_, this), golf_(timer_, this), character_(timer_, this),
+      menu_(IDR_POPUP_MENU), menuArea_(Application::current()->playMonitor()), chosenArea_(menuArea_) {
     try {
         runOnStartup = queryRunOnStartup();
     } catch (const util::Exception& e) {
         Application::current()->logger().log("%s", e.message().c_str());
     }
     applyOnTop();
-    gui::SoundEffects::setEnabled(playSounds);
+    gui::SoundEffects::setEnabled(settings_.playSounds);
     current_ = &splash_;
     fitScaleFor(splash_);
     current_->start();
@@ -51,14 +52,38 @@ void FleebaApp::tick(gui::Timer&) {
         foregroundTicks_ = 0;
         lookAtForeground();
     }
-    if (const int dpi = application.takeDpiChange()) {
-        monitorDpi_ = dpi;
-        if (size == Settings::automaticSize)
-            applyToyScale();
-    }
     wine_.tick(application.toyWindows());
     if (wine_.layoutCheckDue() && application.monitors().looksChanged())
-        PostMessageA(handle(), WM_DISPLAYCHANGE, 0, 0);
+        application.noteLayoutChange();
+    applyChanges();
+}
+
+void FleebaApp::applyChanges() {
+    Application& application = *Application::current();
+    if (!application.news().any() && !sizeNoted_ && chosen_ == nullptr)
+        return;
+    if (application.inModalLoop()) {
+        // Never applied inside one: a game starting again there would open its instructions inside its own
+        // (or inside Options), and a monitor that went may hold the loop's window.
+        application.endModalLoops();
+        return;
+    }
+    const Application::DesktopNews news = application.takeNews();
+    sizeNoted_ = false;
+    Game* const chosen = chosen_;
+    chosen_ = nullptr;
+    // The dots per inch come with the monitors: a DPI change is read there.
+    bool moved = news.any() && application.monitors().read() && followMonitors();
+    for (HWND window : news.dpiWindows)
+        moved = followUsersWindow(window) || moved;
+    if (chosen != nullptr) {
+        application.setPlayMonitor(chosenArea_);
+        selectGame(chosen);
+    } else if (moved && isGame(current_)) {
+        selectGame(current_);
+    } else {
+        applyToyScale();
+    }
 }
 
 void FleebaApp::lookAtForeground() {
@@ -97,12 +122,11 @@ void FleebaApp::checkFullScreen(HWND front, bool askShell) {
 
 LRESULT FleebaApp::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DPICHANGED) {
-        Application::current()->noteDpiChange(LOWORD(wParam));
+        Application::current()->noteDpiChange(window);
         return 0;
     }
     if (message == WM_DISPLAYCHANGE) {
-        if (Application::current()->monitors().read())
-            monitorsChanged();
+        Application::current()->noteLayoutChange();
         return 0;
     }
     return MainWindow::handleMessage(window, message, wParam, lParam);
@@ -112,20 +136,35 @@ bool FleebaApp::isGame(const Game* game) const {
     return game == &fishing_ || game == &caber_ || game == &golf_;
 }
 
-void FleebaApp::monitorsChanged() {
+bool FleebaApp::followMonitors() {
     Application& application = *Application::current();
     const gui::Monitors& monitors = application.monitors();
     if (!monitors.has(menuArea_))
         menuArea_ = monitors.primary();
+    if (!monitors.has(chosenArea_))
+        chosenArea_ = monitors.primary();
     bringBackStrays();
     // A covered monitor may have gone: looked at again now, not at the next check.
     checkFullScreen(GetForegroundWindow(), false);
-    if (!monitors.has(application.playMonitor())) {
-        application.setPlayMonitor(monitors.primary());
-        // Last: a game's start shows its instructions modally.
-        if (isGame(current_))
-            selectGame(current_);
-    }
+    if (monitors.has(application.playMonitor()))
+        return false;
+    application.setPlayMonitor(monitors.primary());
+    return true;
+}
+
+bool FleebaApp::followUsersWindow(HWND window) {
+    const bool users = (window == character_.handle() && current_ == &character_) ||
+                       (window != nullptr && window == menuWindow_);
+    if (!users || !IsWindowVisible(window))
+        return false;
+    Application& application = *Application::current();
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const RECT& monitor = application.monitors().nearest(rect);
+    if (EqualRect(&monitor, &application.playMonitor()))
+        return false;
+    application.setPlayMonitor(monitor);
+    return true;
 }
 
 void FleebaApp::bringBackStrays() {
@@ -145,13 +184,11 @@ void FleebaApp::bringBackStrays() {
     }
 }
 
-void FleebaApp::playOn(const RECT& monitor) {
-    Application::current()->setPlayMonitor(monitor);
-    monitorDpi_ = gui::Monitors::dpiOf(monitor);
-}
-
 int FleebaApp::toyScale() const {
-    return size != Settings::automaticSize ? gui::Scale::snap(size) : gui::Scale::forDpi(monitorDpi_);
+    if (settings_.size != Settings::automaticSize)
+        return gui::Scale::snap(settings_.size);
+    Application& application = *Application::current();
+    return gui::Scale::forDpi(application.monitors().dpiOf(application.playMonitor()));
 }
 
 void FleebaApp::fitScaleFor(const Game& game) {
@@ -168,10 +205,12 @@ void FleebaApp::applyToyScale() {
     fitScaleFor(*current_);
     if (gui::Scale::percent() == before)
         return;
-    // The character and the splash take their new pictures at the next tick, the character's water ring
+    // The character and the splash take their new pictures at their next tick, the character's water ring
     // staying where it was on the screen.
-    if (current_ == &splash_)
+    if (current_ == &splash_) {
+        keepFeetInPlace(splash_);
         return;
+    }
     if (current_ == &character_) {
         keepFeetInPlace(character_);
         return;
@@ -190,19 +229,26 @@ void FleebaApp::keepFeetInPlace(gui::SpriteWindow& window) {
     sprite->frameSet().frameSize(sprite->currentFrame(), size);
     const int width = gui::Scale::toScreen(size.cx), height = gui::Scale::toScreen(size.cy);
     const int middle = (rect.left + rect.right) / 2;
-    SetWindowPos(window.handle(), nullptr, middle - width / 2, rect.bottom - height, 0, 0,
+    const RECT grown = {middle - width / 2, rect.bottom - height, middle - width / 2 + width, rect.bottom};
+    // Grown at an edge, it is moved back as after a display change, to lie whole on its monitor.
+    const RECT whole = gui::Monitors::broughtOnto(grown, Application::current()->monitors().nearest(rect));
+    SetWindowPos(window.handle(), nullptr, whole.left, whole.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FleebaApp::followSoundDevice() {
+    // Opened before a game's first sound is due.
+    if (isGame(current_))
+        gui::SoundEffects::open();
+    else
+        gui::SoundEffects::close();
 }
 
 void FleebaApp::selectGame(Game* next) {
     if (current_ != nullptr)
         current_->stop();
     current_ = next;
-    // The sound device is held while a game runs only, and opened before its first sound is due.
-    if (isGame(current_))
-        gui::SoundEffects::open();
-    else
-        gui::SoundEffects::close();
+    followSoundDevice();
     if (current_ == nullptr)
         return;
     try {
@@ -220,6 +266,7 @@ void FleebaApp::selectGame(Game* next) {
         return;
     }
     current_ = &character_;
+    followSoundDevice();
     fitScaleFor(character_);
     character_.start();
 }
@@ -234,9 +281,13 @@ void FleebaApp::showMenu(int x, int y) {
     menuArea_ = Application::current()->monitors().nearest(at);
     auto* asking =
         dynamic_cast<gui::SpriteWindow*>(Application::current()->toyWindows().find(WindowFromPoint(at)));
+    menuWindow_ = asking != nullptr ? asking->handle() : nullptr;
     if (asking != nullptr && asking->visibility() == gui::SpriteWindow::Shown)
         gui::WineWorkarounds::activateForMenu(asking->handle());
-    menu_.popUp(*this, x, y);
+    {
+        const Application::ModalLoop loop([] { EndMenu(); });
+        menu_.popUp(*this, x, y);
+    }
     // A chosen command is waiting; it gives the keyboard back once it has run.
     MSG command;
     if (!PeekMessageA(&command, handle(), WM_COMMAND, WM_COMMAND, PM_NOREMOVE))
@@ -272,23 +323,22 @@ void FleebaApp::onCommand(int id, int) {
         Application::current()->quit();
         break;
     case IDM_NO_GAME:
-        playOn(menuArea_);
-        selectGame(&character_);
-        break;
     case IDM_FISHING_GAME:
-        playOn(menuArea_);
-        selectGame(&fishing_);
-        break;
     case IDM_CABER_GAME:
-        playOn(menuArea_);
-        selectGame(&caber_);
-        break;
     case IDM_GOLF_GAME:
-        playOn(menuArea_);
-        selectGame(&golf_);
+        // Applied at once, unless Options is open (a menu asked from a game window meanwhile): Options
+        // closes first.
+        chosen_ = id == IDM_NO_GAME        ? static_cast<Game*>(&character_)
+                  : id == IDM_FISHING_GAME ? static_cast<Game*>(&fishing_)
+                  : id == IDM_CABER_GAME   ? static_cast<Game*>(&caber_)
+                                           : static_cast<Game*>(&golf_);
+        chosenArea_ = menuArea_;
+        applyChanges();
         break;
     case IDM_OPTIONS:
-        runOptions();
+        // One Options box at a time.
+        if (!Application::current()->inModalLoop())
+            runOptions();
         break;
     default:
         break;
@@ -299,8 +349,9 @@ void FleebaApp::onCommand(int id, int) {
 void FleebaApp::runOptions() {
     bool accepted = false;
     // A missing template or picture is logged; the settings are written only by OK, so they stay.
+    const int sizeBefore = settings_.size;
     try {
-        OptionsDialog dialog(this, &playSounds, &onTop, &runOnStartup, &size);
+        OptionsDialog dialog(this, &settings_.playSounds, &settings_.onTop, &runOnStartup, &settings_.size);
         accepted = dialog.runModal();
     } catch (const util::Exception& e) {
         Application::current()->logger().log("%s", e.message().c_str());
@@ -313,18 +364,18 @@ void FleebaApp::runOptions() {
     } catch (const util::Exception& e) {
         Application::current()->logger().log("%s", e.message().c_str());
     }
-    settings_.playSounds = playSounds;
-    settings_.onTop = onTop;
-    settings_.size = size;
     settings_.save();
-    gui::SoundEffects::setEnabled(playSounds);
+    gui::SoundEffects::setEnabled(settings_.playSounds);
     applyOnTop();
-    applyToyScale();
+    if (settings_.size != sizeBefore) {
+        noteSizeChange();
+        applyChanges();
+    }
 }
 
 void FleebaApp::applyOnTop() {
     gui::ToyWindows& windows = Application::current()->toyWindows();
-    windows.setOnTop(onTop);
+    windows.setOnTop(settings_.onTop);
     windows.restack();
 }
 

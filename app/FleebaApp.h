@@ -19,10 +19,10 @@ class Game;
 // The application controller: a hidden window titled "Fleeba" that owns everything the user sees and
 // keeps exactly one activity current. Once per tick it looks whether another program fills a monitor,
 // and keeps the toy's windows on that monitor beneath it while it does; it also follows the monitors as
-// they come, go and change.
+// they come, go and change. What the desktop does is noted where it arrives and applied in one step per
+// tick, never inside one of the toy's modal loops.
 class FleebaApp : public MainWindow, public gui::TimerListener {
-    // First of all: the scale these choose must be set before any picture is loaded.
-    int monitorDpi_; // the dots per inch of the monitor the toy plays on
+    // First of all: the scale they choose must be set before any picture is loaded.
     Settings settings_;
 
 public:
@@ -50,16 +50,16 @@ public:
     void runOptions();
     // The scale the toy draws at: the Size setting, or at "Automatic" the scale of the monitor it plays on.
     int toyScale() const;
-    // Makes the toy's scale current: the character switches at once, and a running game starts again at
-    // the new size, as choosing it again from the menu would.
-    void applyToyScale();
     // Puts every window of the toy in or out of the top-most band, as on top says; out of it on a monitor
     // where another program is full screen.
     void applyOnTop();
     void tick(gui::Timer& timer) override;
-    // The monitors were read anew and differ: a game whose monitor went starts again on the primary one,
-    // and every shown window lying mostly off the monitors comes back onto the nearest one, whole.
-    void monitorsChanged();
+    // The one step that applies what was noted since the last: the monitors' news, a new Size, an activity
+    // chosen from the menu. While a modal loop of the toy runs it asks the loops to end instead, and the
+    // step follows once they have.
+    void applyChanges();
+    // A new Size was set: applied by the next step.
+    void noteSizeChange() { sizeNoted_ = true; }
 
     bool queryRunOnStartup();
     void applyRunOnStartup(bool on);
@@ -72,12 +72,11 @@ public:
     games::CaberGame& caberGame() { return caber_; }
     games::GolfGame& golfGame() { return golf_; }
     gui::WineWorkarounds& wineWorkarounds() { return wine_; }
+    // The settings kept between runs; after a change, applyOnTop or applyChanges makes the toy follow.
+    Settings& settings() { return settings_; }
 
-    bool playSounds;
-    bool onTop;
+    // Whether the start-up value is in the registry, as last read or written.
     bool runOnStartup = true;
-    // A drawn scale in percent, or Settings::automaticSize.
-    int size;
 
 private:
     void lookAtForeground();
@@ -88,16 +87,26 @@ private:
     void giveKeyboardBack();
     bool takesKeys(HWND window);
     bool isGame(const Game* game) const;
+    // The monitors were read anew and differ: every shown window lying mostly off them comes back onto the
+    // nearest one, whole. True when the monitor the toy played on went (play moves to the primary one).
+    bool followMonitors();
     void bringBackStrays();
-    // The activity chosen next plays on this monitor, at its scale.
-    void playOn(const RECT& monitor);
-    // The settings saved from the last run, with the scale they choose on a monitor of dpi made current.
-    static Settings startingSettings(int dpi);
+    // A window that told of a new scale: when the user put it on another monitor (the idle character, or
+    // the window the last menu was asked from), the toy plays there now; true then. A window the game
+    // itself moved across a border changes nothing.
+    bool followUsersWindow(HWND window);
+    // Makes the toy's scale current: the character switches at its next tick, and a running game starts
+    // again at the new size, as choosing it again from the menu would.
+    void applyToyScale();
+    // The settings saved from the last run, with the scale they choose made current.
+    static Settings startingSettings();
     // Moves a shown window so that, once it takes the pictures of the scale now current at its next tick,
-    // the middle of its bottom edge stays where it is.
+    // the middle of its bottom edge stays where it is, and the window stays whole on its monitor.
     static void keepFeetInPlace(gui::SpriteWindow& window);
     // Makes the scale at which an activity fits current, before it starts.
     void fitScaleFor(const Game& game);
+    // The sound device is held while a game is current only.
+    void followSoundDevice();
 
     gui::Timer timer_;
     FleebaSplashScreen splash_;
@@ -115,6 +124,12 @@ private:
     unsigned shellLooks_ = 0;
     HWND keyboardLender_ = nullptr; // not owned: whatever window had the foreground when the menu opened
     RECT menuArea_;                 // the monitor the last menu was asked for on
+    HWND menuWindow_ = nullptr;     // not owned: the toy's window the last menu was asked from, or none
+    // Waiting for the next step: an activity chosen from the menu and the monitor it was chosen on; a new
+    // Size.
+    Game* chosen_ = nullptr; // not owned: one of the members above
+    RECT chosenArea_;
+    bool sizeNoted_ = false;
 };
 
 } // namespace tamba::app

@@ -25,18 +25,86 @@ void addOnce(std::vector<RECT>& monitors, const RECT& monitor) {
         monitors.push_back(monitor);
 }
 
-// Whether the window (not the desktop) is another program's, and not the shell's.
-bool anotherProgramsWindow(HWND window) {
+bool captionless(DWORD style) {
+    return (style & WS_CAPTION) != WS_CAPTION;
+}
+
+DWORD processOf(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId())
-        return false;
-    HWND shell = GetShellWindow();
-    DWORD shellProcess = 0;
-    if (shell != nullptr)
-        GetWindowThreadProcessId(shell, &shellProcess);
-    return process != shellProcess;
+    return process;
 }
+
+// Windows 8 and later keep some windows visible but cloaked (apps suspended or on another virtual
+// desktop): the user sees nothing of them. Looked up rather than linked, as systems before it have no such
+// state.
+bool cloaked(HWND window) {
+    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+    static const GetAttribute get = [] {
+        HMODULE dwm = LoadLibraryA("dwmapi.dll");
+        return dwm != nullptr ? reinterpret_cast<GetAttribute>(reinterpret_cast<void (*)()>(
+                                    GetProcAddress(dwm, "DwmGetWindowAttribute")))
+                              : nullptr;
+    }();
+    constexpr DWORD cloakedAttribute = 14; // DWMWA_CLOAKED
+    DWORD value = 0;
+    return get != nullptr && SUCCEEDED(get(window, cloakedAttribute, &value, sizeof value)) && value != 0;
+}
+
+// Walks the top-level windows from the top of the z-order down, deciding each monitor at the first window
+// on it that counts; stops once every monitor is decided.
+struct ZOrderWalk {
+    const gui::Monitors* monitors;
+    DWORD ownProcess;
+    DWORD shellProcess;
+    std::vector<bool> decided;
+    unsigned left;
+    std::vector<RECT> covered;
+
+    static BOOL CALLBACK visit(HWND window, LPARAM data) {
+        return reinterpret_cast<ZOrderWalk*>(data)->look(window) ? TRUE : FALSE;
+    }
+
+    bool look(HWND window) {
+        // The style first: it rules out the hidden and minimized windows, most of them, at one call.
+        const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+        if ((style & WS_VISIBLE) == 0 || (style & WS_MINIMIZE) != 0)
+            return true;
+        const DWORD process = processOf(window);
+        if (process == ownProcess || process == shellProcess)
+            return true;
+        RECT rect;
+        if (!GetWindowRect(window, &rect) || IsRectEmpty(&rect))
+            return true;
+        const bool noCaption = captionless(style);
+        const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+        // Floating for a moment over whatever is beneath, or passing the mouse through: they decide nothing.
+        const bool floating = noCaption && (exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) != 0;
+        const bool clickThrough = (exStyle & WS_EX_TRANSPARENT) != 0;
+        bool lookedAtCloak = false;
+        for (unsigned i = 0; i < monitors->count(); ++i) {
+            if (decided[i])
+                continue;
+            const RECT& monitor = monitors->at(i);
+            RECT common;
+            if (!IntersectRect(&common, &rect, &monitor))
+                continue;
+            const bool fills = noCaption && covers(rect, monitor);
+            if (!fills && (floating || clickThrough))
+                continue;
+            if (!lookedAtCloak) {
+                lookedAtCloak = true;
+                if (cloaked(window))
+                    return true;
+            }
+            decided[i] = true;
+            --left;
+            if (fills)
+                covered.push_back(monitor);
+        }
+        return left > 0;
+    }
+};
 } // namespace
 
 int FullScreenWatch::shellState() {
@@ -64,26 +132,21 @@ std::vector<RECT> FullScreenWatch::coveredMonitors(HWND front, const gui::Monito
             covered.push_back(monitors.at(i));
         return covered;
     }
-    // Cheapest tests first: this runs several times a second.
-    if (front == nullptr || front == GetDesktopWindow())
-        return covered;
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(front, GWL_STYLE));
-    const bool captionless =
-        (style & WS_CAPTION) != WS_CAPTION && (style & WS_VISIBLE) != 0 && (style & WS_MINIMIZE) == 0;
-    const bool shellBusy = shellState_ == busy || shellState_ == direct3D;
-    if (!captionless && !shellBusy)
-        return covered;
-    RECT rect;
-    if (!GetWindowRect(front, &rect) || !anotherProgramsWindow(front))
-        return covered;
-    if (captionless) {
-        for (unsigned i = 0; i < monitors.count(); ++i)
-            if (covers(rect, monitors.at(i)))
-                addOnce(covered, monitors.at(i));
-    }
-    // The shell knows better than the window's shape (an exclusive Direct3D program, say), but not which
+    HWND shell = GetShellWindow();
+    ZOrderWalk walk{&monitors,
+                    GetCurrentProcessId(),
+                    shell != nullptr ? processOf(shell) : 0,
+                    std::vector<bool>(monitors.count(), false),
+                    monitors.count(),
+                    {}};
+    EnumWindows(ZOrderWalk::visit, reinterpret_cast<LPARAM>(&walk));
+    covered = std::move(walk.covered);
+    // The shell knows better than the windows' shapes (an exclusive Direct3D program, say), but not which
     // monitor: the one the foreground window is on.
-    if (shellBusy)
+    RECT rect;
+    if ((shellState_ == busy || shellState_ == direct3D) && front != nullptr && front != GetDesktopWindow() &&
+        processOf(front) != walk.ownProcess && processOf(front) != walk.shellProcess &&
+        GetWindowRect(front, &rect))
         addOnce(covered, monitors.nearest(rect));
     return covered;
 }

@@ -59,11 +59,8 @@ OptionsDialog::OptionsDialog(gui::Window* owner, bool* playSounds, bool* onTop, 
       runOnStartup_(runOnStartup), size_(size) {}
 
 void OptionsDialog::onInitDialog() {
-    const SIZE size = background_.size();
-    const RECT& area = optionsMonitor();
-    SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
-                 area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
-    // The template's dialog units follow the font, not the picture: every control is placed anew.
+    // The template's dialog units follow the font, not the picture: every control is placed anew, before
+    // the box is shown, so that nobody sees them jump.
     for (const Place& place : places) {
         HWND control = GetDlgItem(hwnd_, place.id);
         if (control == nullptr)
@@ -85,6 +82,10 @@ void OptionsDialog::onInitDialog() {
     setBox(hwnd_, IDC_PLAY_SOUNDS, *playSounds_);
     setBox(hwnd_, IDC_RUN_ON_STARTUP, *runOnStartup_);
     setBox(hwnd_, IDC_ON_TOP, *onTop_);
+    const SIZE size = background_.size();
+    const RECT& area = optionsMonitor();
+    SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
+                 area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
 }
 
 void OptionsDialog::onCommand(WORD id, WORD) {

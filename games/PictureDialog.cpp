@@ -8,7 +8,8 @@
 namespace tamba::games {
 
 PictureDialog::PictureDialog(int bitmap)
-    : Dialog(nullptr, templateId), picture_(gui::Scale::resource(bitmap)) {}
+    : Dialog(nullptr, templateId), percent_(gui::Scale::percent()),
+      picture_(gui::Scale::resource(bitmap, percent_)) {}
 
 void PictureDialog::onInitDialog() {
     const RECT& area = app::Application::current()->playMonitor();
@@ -26,9 +27,13 @@ INT_PTR PictureDialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, L
         picture_.draw(dc, client);
         EndPaint(dialog, &paint);
     } else if (message == WM_LBUTTONDOWN) {
-        const POINT at = gui::Scale::fromScreen(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        const POINT at = gui::Scale::fromScreen(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, percent_);
         if (PtInRect(&closeBox, at) || PtInRect(&playBox, at))
             close(true);
+    } else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        // Escape, as the close box.
+        close(true);
+        return true;
     }
     // Never reported handled: the platform's own handling follows every message.
     return false;

@@ -8,8 +8,8 @@
 namespace tamba::games {
 
 // A game's picture before play, shown modally in the middle of the monitor the game plays on until the
-// user clicks its close box or its play box; runModal then gives true. The picture is the one drawn for
-// the toy's scale; the boxes are in its 100 % pixels.
+// user clicks its close box or its play box (runModal then gives true) or presses Escape. The picture is
+// the one drawn for the toy's scale when it was made, which it keeps; the boxes are in its 100 % pixels.
 class PictureDialog : public gui::Dialog {
 public:
     static constexpr int templateId = 101;
@@ -22,6 +22,7 @@ public:
     INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    int percent_;
     gui::Bitmap picture_;
 };
 

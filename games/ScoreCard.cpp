@@ -10,13 +10,14 @@ namespace tamba::games {
 
 ScoreCard::ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineStep, bool numbered,
                      const util::String& unit, const util::UrlParts& link)
-    : Dialog(nullptr, templateId), background_(gui::Scale::resource(bitmap)), numberColumn_(numberColumn),
-      textColumn_(textColumn), lineStep_(lineStep), font_(fontFace, fontPoints), numbered_(numbered),
-      unit_(unit), link_(link),
-      // At its own size: the hand drawn for the toy's scale, not the platform's cursor size.
+    : Dialog(nullptr, templateId), percent_(gui::Scale::percent()),
+      background_(gui::Scale::resource(bitmap, percent_)), numberColumn_(numberColumn),
+      textColumn_(textColumn), lineStep_(lineStep), font_(fontFace, fontPoints, percent_),
+      numbered_(numbered), unit_(unit), link_(link),
+      // At its own size: the hand drawn for the card's scale, not the platform's cursor size.
       cursor_(static_cast<HCURSOR>(LoadImageA(app::Application::current()->instanceHandle(),
-                                              MAKEINTRESOURCEA(gui::Scale::resource(cursorId)), IMAGE_CURSOR,
-                                              0, 0, LR_SHARED))) {
+                                              MAKEINTRESOURCEA(gui::Scale::resource(cursorId, percent_)),
+                                              IMAGE_CURSOR, 0, 0, LR_SHARED))) {
     setModelessShowCommand(SW_SHOWNA);
     app::Application::current()->toyWindows().add(*this);
 }
@@ -60,7 +61,7 @@ INT_PTR ScoreCard::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARA
         SetWindowLongPtrA(dialog, DWLP_MSGRESULT, MA_NOACTIVATE);
         return true;
     case WM_LBUTTONDOWN: {
-        const POINT at = gui::Scale::fromScreen(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        const POINT at = gui::Scale::fromScreen(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, percent_);
         if (PtInRect(&closeBox, at))
             close(true);
         else
@@ -87,8 +88,8 @@ void ScoreCard::paint(HWND dialog) {
     POINT number = numberColumn_;
     POINT text = textColumn_;
     for (unsigned i = 0; i < lines_.count(); ++i) {
-        const POINT numberAt = gui::Scale::toScreen(number);
-        const POINT textAt = gui::Scale::toScreen(text);
+        const POINT numberAt = gui::Scale::toScreen(number, percent_);
+        const POINT textAt = gui::Scale::toScreen(text, percent_);
         if (numbered_) {
             const util::String label = util::String::fromUnsigned(i + 1);
             TextOutA(dc, numberAt.x, numberAt.y, label.c_str(), label.length());

@@ -12,7 +12,8 @@
 namespace tamba::games {
 
 // A game's results: a modeless, top-most card in the top-left corner of the monitor the game plays on,
-// with a column of (optionally numbered) lines over a background picture, all at the toy's scale. A click on
+// with a column of (optionally numbered) lines over a background picture, all at the toy's scale when it
+// was made, which it keeps. A click on
 // its close box closes it, a click anywhere else opens the link. It is one of the toy's windows, and never
 // takes the keyboard from the window the game is played with.
 class ScoreCard : public gui::Dialog {
@@ -40,6 +41,7 @@ public:
 private:
     void paint(HWND dialog);
 
+    int percent_;
     gui::Bitmap background_;
     POINT numberColumn_;
     POINT textColumn_;

@@ -72,6 +72,7 @@ INT_PTR Dialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 bool Dialog::runModal() {
     modeless_ = false;
     HWND parent = owner_ != nullptr ? owner_->handle() : nullptr;
+    const app::Application::ModalLoop loop([this] { close(false); });
     const INT_PTR answer =
         DialogBoxParamA(app::Application::current()->instanceHandle(), MAKEINTRESOURCEA(templateId_), parent,
                         dialogProc, reinterpret_cast<LPARAM>(this));

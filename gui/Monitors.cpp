@@ -6,31 +6,64 @@
 namespace tamba::gui {
 
 namespace {
+// Windows 8.1 and later know a DPI per monitor; earlier ones, and Wine, one for the whole system.
+int systemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen != nullptr)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+int monitorDpi(HMONITOR monitor, int fallback) {
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor = [] {
+        HMODULE shcore = LoadLibraryA("shcore.dll");
+        return shcore != nullptr ? reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void (*)()>(
+                                       GetProcAddress(shcore, "GetDpiForMonitor")))
+                                 : nullptr;
+    }();
+    constexpr int effectiveDpi = 0;
+    UINT x = 0, y = 0;
+    if (getDpiForMonitor != nullptr && SUCCEEDED(getDpiForMonitor(monitor, effectiveDpi, &x, &y)) && x > 0)
+        return static_cast<int>(x);
+    return fallback;
+}
+
 struct Reading {
-    std::vector<RECT> rects;
-    unsigned primary = 0;
+    Monitors::Layout layout;
+    bool withDpis = true;
+    int systemDpi = 96;
 };
 
-// The primary monitor is the one whose top-left corner is the origin of the screen coordinates: no
-// further question to the platform per monitor.
-BOOL CALLBACK collect(HMONITOR, HDC, LPRECT rect, LPARAM data) {
+// The primary monitor is the one whose top-left corner is the origin of the screen coordinates.
+BOOL CALLBACK collect(HMONITOR monitor, HDC, LPRECT rect, LPARAM data) {
     auto* reading = reinterpret_cast<Reading*>(data);
+    Monitors::Layout& layout = reading->layout;
     if (rect->left == 0 && rect->top == 0)
-        reading->primary = static_cast<unsigned>(reading->rects.size());
-    reading->rects.push_back(*rect);
+        layout.primary = static_cast<unsigned>(layout.rects.size());
+    layout.rects.push_back(*rect);
+    if (reading->withDpis)
+        layout.dpis.push_back(monitorDpi(monitor, reading->systemDpi));
     return TRUE;
 }
 
-Reading readPlatform() {
+// Without the dots per inch, a look costs one enumeration: their changes come with a message of their own.
+Monitors::Layout readPlatform(bool withDpis) {
     Reading reading;
+    reading.withDpis = withDpis;
+    if (withDpis)
+        reading.systemDpi = systemDpi();
     EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&reading));
-    if (reading.rects.empty()) {
+    if (reading.layout.rects.empty()) {
         // No monitor to be had: the desktop window's rectangle is the one screen there is.
         RECT desktop = {0, 0, 0, 0};
         GetWindowRect(GetDesktopWindow(), &desktop);
-        reading.rects.push_back(desktop);
+        reading.layout.rects.push_back(desktop);
+        if (withDpis)
+            reading.layout.dpis.push_back(reading.systemDpi);
     }
-    return reading;
+    return reading.layout;
 }
 
 long long area(const RECT& rect) {
@@ -60,29 +93,34 @@ Monitors::Monitors() {
     read();
 }
 
-bool Monitors::differs(const std::vector<RECT>& rects, unsigned primary) const {
-    return primary != primary_ || rects.size() != rects_.size() ||
-           !std::equal(rects_.begin(), rects_.end(), rects.begin(), sameRect);
+Monitors::Layout Monitors::current(bool withDpis) const {
+    return assigned_ ? assignedLayout_ : readPlatform(withDpis);
+}
+
+bool Monitors::differs(const Layout& layout) const {
+    return layout.primary != primary_ || layout.rects.size() != rects_.size() ||
+           !std::equal(rects_.begin(), rects_.end(), layout.rects.begin(), sameRect) ||
+           (!layout.dpis.empty() && layout.dpis != dpis_);
 }
 
 bool Monitors::read() {
-    Reading reading = readPlatform();
-    const bool changed = differs(reading.rects, reading.primary);
-    rects_ = std::move(reading.rects);
-    primary_ = reading.primary;
+    Layout layout = current(true);
+    const bool changed = differs(layout);
+    rects_ = std::move(layout.rects);
+    dpis_ = std::move(layout.dpis);
+    primary_ = layout.primary;
     return changed;
 }
 
 bool Monitors::looksChanged() const {
-    const Reading reading = readPlatform();
-    return differs(reading.rects, reading.primary);
+    return differs(current(false));
 }
 
-void Monitors::assign(std::vector<RECT> monitors, unsigned primary) {
-    if (monitors.empty())
-        return;
-    rects_ = std::move(monitors);
-    primary_ = primary < rects_.size() ? primary : 0;
+void Monitors::assign(std::vector<RECT> monitors, unsigned primary, std::vector<int> dpis) {
+    assigned_ = !monitors.empty();
+    dpis.resize(monitors.size(), 96);
+    const unsigned first = primary < monitors.size() ? primary : 0;
+    assignedLayout_ = Layout{std::move(monitors), std::move(dpis), first};
 }
 
 bool Monitors::has(const RECT& monitor) const {
@@ -123,28 +161,9 @@ bool Monitors::halfOn(const RECT& rect) const {
     return 2 * shown >= area(rect);
 }
 
-int Monitors::dpiOf(const RECT& rect) {
-    // Windows 8.1 and later know a DPI per monitor; earlier ones, and Wine, one for the whole system.
-    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const auto getDpiForMonitor = [] {
-        HMODULE shcore = LoadLibraryA("shcore.dll");
-        return shcore != nullptr ? reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void (*)()>(
-                                       GetProcAddress(shcore, "GetDpiForMonitor")))
-                                 : nullptr;
-    }();
-    if (getDpiForMonitor != nullptr) {
-        constexpr int effectiveDpi = 0;
-        UINT x = 0, y = 0;
-        if (SUCCEEDED(
-                getDpiForMonitor(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), effectiveDpi, &x, &y)) &&
-            x > 0)
-            return static_cast<int>(x);
-    }
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen != nullptr)
-        ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
+int Monitors::dpiOf(const RECT& rect) const {
+    const RECT& monitor = nearest(rect);
+    return dpis_[static_cast<size_t>(&monitor - rects_.data())];
 }
 
 RECT Monitors::broughtOnto(const RECT& rect, const RECT& monitor) {

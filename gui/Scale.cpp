@@ -48,7 +48,11 @@ int Scale::toScreen(int logical, int percent) {
 }
 
 int Scale::fromScreen(int screen) {
-    return floorDiv(static_cast<long long>(screen) * 100 + percent_ / 2, percent_);
+    return fromScreen(screen, percent_);
+}
+
+int Scale::fromScreen(int screen, int percent) {
+    return floorDiv(static_cast<long long>(screen) * 100 + percent / 2, percent);
 }
 
 RECT Scale::toScreen(const RECT& r, int percent) {

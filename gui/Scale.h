@@ -33,6 +33,13 @@ public:
     static int fromScreen(int screen);
     static POINT toScreen(POINT p) { return POINT{toScreen(p.x), toScreen(p.y)}; }
     static POINT fromScreen(POINT p) { return POINT{fromScreen(p.x), fromScreen(p.y)}; }
+    static int fromScreen(int screen, int percent);
+    static POINT toScreen(POINT p, int percent) {
+        return POINT{toScreen(p.x, percent), toScreen(p.y, percent)};
+    }
+    static POINT fromScreen(POINT p, int percent) {
+        return POINT{fromScreen(p.x, percent), fromScreen(p.y, percent)};
+    }
     static RECT toScreen(const RECT& r, int percent);
     static RECT fromScreen(const RECT& r);
     // The logical rectangle that lies wholly inside a screen area (a monitor).

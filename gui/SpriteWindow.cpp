@@ -147,8 +147,8 @@ LRESULT SpriteWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LP
     case WM_NCHITTEST:
         return HTCLIENT;
     case WM_DPICHANGED:
-        // The whole toy follows, not this window alone: the controller switches the scale at its next tick.
-        app::Application::current()->noteDpiChange(LOWORD(wParam));
+        // The whole toy follows, not this window alone: the controller weighs the news at its next tick.
+        app::Application::current()->noteDpiChange(window);
         return 0;
     case WM_MOUSEACTIVATE:
         // A click never activates by itself: under X an activated window is handed to the window manager,

@@ -1,5 +1,6 @@
 #include "games/caber/CaberWindow.h"
 
+#include "app/Application.h"
 #include "games/caber/CaberFleebaWindow.h"
 #include "games/caber/CaberGame.h"
 
@@ -43,7 +44,8 @@ void CaberWindow::launch(int presses) {
     SIZE fleebaSize = {0, 0};
     if (fleeba_->sprite() != nullptr)
         fleeba_->sprite()->frameSet().firstFrameSize(fleebaSize);
-    caber_.startFlight(launchVx(n), launchVy(n), f.top + fleebaSize.cy);
+    caber_.startFlight(launchVx(n), launchVy(n), f.top + fleebaSize.cy,
+                       app::Application::current()->playArea().left);
     show();
     makeVisible();
 }

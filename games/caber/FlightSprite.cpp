@@ -24,11 +24,12 @@ FlightSprite::FlightSprite()
     : SequenceSprite(pictureCount, firstPicture, firstPicture), landX_(0), landY_(0), vx_(0), vy_(0),
       flightState_(atRest), ground_(0), vy0_(0) {}
 
-void FlightSprite::startFlight(std::int32_t vx, std::int32_t vy, std::int32_t ground) {
+void FlightSprite::startFlight(std::int32_t vx, std::int32_t vy, std::int32_t ground, std::int32_t leftEdge) {
     if (flightState_ != atRest)
         return;
     flightState_ = flying;
     ground_ = ground;
+    leftEdge_ = leftEdge;
     vx_ = vx;
     vy0_ = vy;
     vy_ = vy;
@@ -58,7 +59,7 @@ void FlightSprite::flightStep(bool topmost) {
     std::int32_t top = r.top - vy_ / 50;
     SIZE size;
     frameSet().firstFrameSize(size);
-    if (!(left > 0 && top + size.cy <= ground_)) {
+    if (!(left > leftEdge_ && top + size.cy <= ground_)) {
         touchGround(topmost);
         return;
     }

@@ -24,7 +24,9 @@ public:
 
     FlightSprite();
 
-    void startFlight(std::int32_t vx, std::int32_t vy, std::int32_t ground);
+    // The caber lands when its next step would take it below the ground or to the left edge of the area it
+    // is thrown in.
+    void startFlight(std::int32_t vx, std::int32_t vy, std::int32_t ground, std::int32_t leftEdge);
     void advance(bool topmost) override;
     bool isFinished() override;
 
@@ -51,6 +53,7 @@ private:
     std::int32_t vy_;
     FlightState flightState_;
     std::int32_t ground_;
+    std::int32_t leftEdge_ = 0;
     std::int32_t vy0_;
 };
 

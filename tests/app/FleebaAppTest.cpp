@@ -13,11 +13,14 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 using tamba::app::Application;
 using tamba::app::FleebaApp;
 using tamba::app::Game;
 using tamba::app::StartupRegistration;
+using tamba::gui::Monitors;
+using tamba::gui::Scale;
 
 namespace {
 class FakeGame : public Game {
@@ -211,12 +214,12 @@ TEST(FleebaApp, OnTopSettingAndAStandDownReachEveryWindowOfTheToy) {
     for (auto* window : windows)
         ASSERT_TRUE(topmost(*window));
 
-    app.onTop = false;
+    app.settings().onTop = false;
     app.applyOnTop();
     for (auto* window : windows)
         EXPECT_FALSE(topmost(*window));
     EXPECT_TRUE((GetWindowLongA(foreign, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
-    app.onTop = true;
+    app.settings().onTop = true;
     app.applyOnTop();
     for (auto* window : windows)
         EXPECT_TRUE(topmost(*window));
@@ -233,7 +236,7 @@ TEST(FleebaApp, OnTopSettingAndAStandDownReachEveryWindowOfTheToy) {
     toy.restack();
     EXPECT_TRUE(topmost(app.characterWindow()));
 
-    app.onTop = false;
+    app.settings().onTop = false;
     app.applyOnTop();
     app.returnToIdle();
     app.characterWindow().moveTo(30, 40);
@@ -243,18 +246,50 @@ TEST(FleebaApp, OnTopSettingAndAStandDownReachEveryWindowOfTheToy) {
     EXPECT_FALSE(IsWindowVisible(app.fishingGame().island().handle())) << "restacking shows nothing";
 }
 
-// A window of the toy told that its monitor's scale changed: from the next tick the whole toy draws at
-// that scale, the character where it stands; a game started afterwards plays at the largest scale at
-// which its field fits the monitor.
+namespace {
+// The monitors a test lays out are the platform's for as long as this lives; then the real ones are back.
+class LaidOutMonitors {
+public:
+    LaidOutMonitors(std::vector<RECT> rects, std::vector<int> dpis)
+        : monitors_(Application::current()->monitors()) {
+        monitors_.assign(std::move(rects), 0, std::move(dpis));
+        monitors_.read();
+        Application::current()->setPlayMonitor(monitors_.primary());
+    }
+    ~LaidOutMonitors() {
+        monitors_.assign({}, 0);
+        monitors_.read();
+        Application::current()->setPlayMonitor(monitors_.primary());
+        Scale::set(100);
+    }
+
+private:
+    Monitors& monitors_;
+};
+
+SIZE screenSize(tamba::gui::Window& window) {
+    RECT rect;
+    window.screenRect(rect);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void sendDpiChange(tamba::gui::Window& window, int dpi) {
+    RECT suggested;
+    window.screenRect(suggested);
+    SendMessageA(window.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+constexpr RECT screen = {0, 0, 1024, 768};
+} // namespace
+
+// The scale of the monitor the toy plays on changed: from the next tick the whole toy draws at that scale,
+// the character where it stands; a game started afterwards plays at the largest scale at which its field
+// fits the monitor.
 TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
     FleebaApp app;
+    LaidOutMonitors laidOut({screen}, {96});
     app.returnToIdle();
     app.timer().tick();
-    auto screenSize = [](tamba::gui::Window& window) {
-        RECT rect;
-        window.screenRect(rect);
-        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-    };
     auto outlineBox = [](tamba::gui::Window& window) {
         RECT box = {};
         HRGN region = CreateRectRgn(0, 0, 0, 0);
@@ -268,13 +303,12 @@ TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
     RECT at100, at150;
     app.characterWindow().screenRect(at100);
 
-    RECT suggested = {0, 0, 125, 180};
-    SendMessageA(app.characterWindow().handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(tamba::gui::Scale::percent(), 100) << "not before the next tick";
+    Application::current()->monitors().assign({screen}, 0, {144});
+    sendDpiChange(app.characterWindow(), 144);
+    EXPECT_EQ(Scale::percent(), 100) << "not before the next tick";
     app.timer().tick();
     app.timer().tick();
-    EXPECT_EQ(tamba::gui::Scale::percent(), 150);
+    EXPECT_EQ(Scale::percent(), 150);
     const SIZE character = screenSize(app.characterWindow());
     const RECT outline150 = outlineBox(app.characterWindow());
     app.characterWindow().screenRect(at150);
@@ -284,7 +318,6 @@ TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
     const SIZE thrower = screenSize(app.caberGame().fleeba());
     app.returnToIdle();
     const SIZE characterAgain = screenSize(app.characterWindow());
-    tamba::gui::Scale::set(100);
 
     EXPECT_EQ(character.cx, 125); // 83 * 1.5, rounded
     EXPECT_EQ(character.cy, 180);
@@ -295,4 +328,92 @@ TEST(FleebaApp, ADpiChangeSwitchesEveryWindowToThatScalesPictures) {
     EXPECT_EQ(thrower.cx, 189) << "played at the largest scale at which it fits";
     EXPECT_EQ(thrower.cy, 251);
     EXPECT_EQ(characterAgain.cx, 125) << "back at the toy's scale after the game";
+}
+
+// A window that the game itself moves onto a monitor of another scale changes nothing; the idle character
+// that the user puts there takes the toy there, at that monitor's scale.
+TEST(FleebaApp, OnlyAWindowTheUserMovedTakesTheToyToAMonitorOfAnotherScale) {
+    FleebaApp app;
+    const RECT large = {1024, 0, 3584, 1440};
+    LaidOutMonitors laidOut({screen, large}, {96, 144});
+    int starts = 0;
+    app.golfGame().setShowInstructions([&] { ++starts; });
+    app.selectGame(&app.golfGame());
+    const SIZE golfer100 = screenSize(app.golfGame().golfer());
+    app.golfGame().ball().moveTo(2000, 500);
+    sendDpiChange(app.golfGame().ball(), 144);
+    app.timer().tick();
+    EXPECT_EQ(starts, 1) << "the game started again";
+    EXPECT_EQ(Scale::percent(), 100);
+    EXPECT_TRUE(EqualRect(&Application::current()->playMonitor(), &screen));
+
+    app.returnToIdle();
+    app.characterWindow().moveTo(2000, 500);
+    sendDpiChange(app.characterWindow(), 144);
+    app.timer().tick();
+    EXPECT_EQ(Scale::percent(), 150);
+    EXPECT_TRUE(EqualRect(&Application::current()->playMonitor(), &large));
+    app.selectGame(&app.golfGame());
+    EXPECT_EQ(starts, 2);
+    app.timer().tick();
+    RECT golfer;
+    app.golfGame().golfer().screenRect(golfer);
+    EXPECT_NEAR(golfer.right - golfer.left, golfer100.cx * 3 / 2, 1)
+        << "golf played at the new monitor's scale";
+    EXPECT_GE(golfer.left, large.left) << "golf played on the monitor the character was taken to";
+}
+
+// Grown at the top edge, the character is moved down to stay whole on its monitor.
+TEST(FleebaApp, ALargerSizeAtTheEdgeKeepsTheCharacterWholeOnItsMonitor) {
+    FleebaApp app;
+    LaidOutMonitors laidOut({screen}, {96});
+    app.returnToIdle();
+    app.characterWindow().moveTo(0, 0);
+    app.timer().tick();
+    app.settings().size = 300;
+    app.noteSizeChange();
+    app.timer().tick();
+    app.timer().tick();
+    RECT rect;
+    app.characterWindow().screenRect(rect);
+    EXPECT_EQ(rect.right - rect.left, 249);
+    EXPECT_GE(rect.left, 0);
+    EXPECT_GE(rect.top, 0);
+    EXPECT_LE(rect.bottom, 768);
+}
+
+// What the desktop does while a game's instructions are up is not applied inside them: they are asked to
+// end, and the game starts again once they have, on the monitor left to it. Never two at once.
+TEST(FleebaApp, ADisplayChangeDuringTheInstructionsEndsThemFirstAndNeverNests) {
+    FleebaApp app;
+    const RECT second = {1024, 0, 2048, 768};
+    LaidOutMonitors laidOut({screen, second}, {96, 96});
+    int shown = 0, open = 0, mostOpen = 0;
+    bool endedByTheToy = false;
+    app.caberGame().setShowInstructions([&] {
+        ++shown;
+        mostOpen = std::max(mostOpen, ++open);
+        {
+            bool ended = false;
+            const Application::ModalLoop loop([&] { ended = endedByTheToy = true; });
+            if (shown == 1) {
+                Application::current()->monitors().assign({screen}, 0);
+                SendMessageA(app.handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+                for (int i = 0; i < 5 && !ended; ++i)
+                    app.timer().tick();
+            }
+        }
+        --open;
+    });
+    Application::current()->setPlayMonitor(second);
+    app.selectGame(&app.caberGame());
+    EXPECT_TRUE(endedByTheToy);
+    EXPECT_EQ(shown, 1) << "started again inside its instructions";
+    app.timer().tick();
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_TRUE(EqualRect(&Application::current()->playMonitor(), &screen));
+    RECT thrower;
+    app.caberGame().fleeba().screenRect(thrower);
+    EXPECT_LE(thrower.right, 1024) << "not played on the monitor that went";
 }

@@ -11,19 +11,24 @@ using tamba::app::OptionsDialog;
 
 namespace {
 
-// The real dialog, with a test step run once its box is open.
+// The real dialog, with a test step run the moment its box shows: what the user first sees.
 class OptionsUnderTest : public OptionsDialog {
 public:
     OptionsUnderTest(bool* playSounds, bool* onTop, bool* runOnStartup, int* size,
                      std::function<void(HWND)> step)
         : OptionsDialog(nullptr, playSounds, onTop, runOnStartup, size), step_(std::move(step)) {}
-    void onInitDialog() override {
-        OptionsDialog::onInitDialog();
-        step_(handle());
+    INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_WINDOWPOSCHANGED && !stepped_ &&
+            (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
+            stepped_ = true;
+            step_(dialog);
+        }
+        return OptionsDialog::dialogMessage(dialog, message, wParam, lParam);
     }
 
 private:
     std::function<void(HWND)> step_;
+    bool stepped_ = false;
 };
 
 bool ticked(HWND dialog, int box) {

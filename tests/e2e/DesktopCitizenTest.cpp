@@ -152,7 +152,9 @@ TEST(DesktopCitizen, StandsDownForAnotherProgramsFullScreenWindowOnly) {
     ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000));
     RealInput::key('O');
     HWND dialog = nullptr;
-    ASSERT_TRUE(pumpUntil([&] { return (dialog = FindWindowA("#32770", nullptr)) != nullptr; }, 5000));
+    ASSERT_TRUE(pumpUntil(
+        [&] { return (dialog = FindWindowA("#32770", nullptr)) != nullptr && IsWindowVisible(dialog); },
+        5000));
     const RECT box = rectOf(GetDlgItem(dialog, IDC_ON_TOP));
     RealInput::click(box.left + 6, (box.top + box.bottom) / 2);
     RealInput::settle(150);

@@ -1,4 +1,5 @@
 #include "games/PictureDialog.h"
+#include "gui/Scale.h"
 #include "support/PixelCanvas.h"
 
 #include <functional>
@@ -94,4 +95,25 @@ TEST(PictureDialog, ClicksOutsideBothHotSpotsDoNothingThePlayBoxCloses) {
     });
     EXPECT_TRUE(dialog.runModal());
     EXPECT_TRUE(stillOpen);
+}
+
+// Escape closes it as the close box does. Its boxes are where its picture shows them, at the scale it was
+// made at, even when the toy's scale changes while it is up.
+TEST(PictureDialog, EscapeClosesItAndItsBoxesKeepTheScaleItWasMadeAt) {
+    DrivenPicture escaped({
+        [](DrivenPicture& d) { PostMessageA(d.handle(), WM_KEYDOWN, VK_ESCAPE, 0); },
+        endAnyway,
+    });
+    EXPECT_TRUE(escaped.runModal());
+
+    DrivenPicture rescaled({
+        [](DrivenPicture& d) {
+            tamba::gui::Scale::set(150);
+            d.click(345, 15);
+        },
+        endAnyway,
+    });
+    const bool closedByItsBox = rescaled.runModal();
+    tamba::gui::Scale::set(100);
+    EXPECT_TRUE(closedByItsBox);
 }

@@ -26,6 +26,7 @@ TEST(Monitors, NearestHalfOnAndBroughtOntoAcrossTwoMonitors) {
     const RECT right = {0, 0, 1024, 768};
     const RECT left = {-1280, -256, 0, 768};
     monitors.assign({right, left}, 0);
+    EXPECT_TRUE(monitors.read());
     EXPECT_TRUE(same(monitors.primary(), right));
     EXPECT_TRUE(monitors.has(left));
     EXPECT_FALSE(monitors.has(RECT{0, 0, 800, 600}));
@@ -46,4 +47,10 @@ TEST(Monitors, NearestHalfOnAndBroughtOntoAcrossTwoMonitors) {
     EXPECT_TRUE(same(Monitors::broughtOnto(RECT{1030, 700, 1113, 820}, right), RECT{941, 648, 1024, 768}));
     EXPECT_TRUE(same(Monitors::broughtOnto(RECT{10, 10, 93, 130}, right), RECT{10, 10, 93, 130}));
     EXPECT_TRUE(same(Monitors::broughtOnto(RECT{-50, -900, 1950, 100}, right), RECT{0, 0, 2000, 1000}));
+
+    // A monitor whose scale changed is a change of the layout; each window reads the scale it lies most on.
+    monitors.assign({right, left}, 0, {96, 144});
+    EXPECT_TRUE(monitors.read());
+    EXPECT_EQ(monitors.dpiOf(RECT{-60, 100, 40, 200}), 144);
+    EXPECT_EQ(monitors.dpiOf(RECT{1100, 100, 1180, 200}), 96);
 }

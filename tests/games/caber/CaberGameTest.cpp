@@ -194,7 +194,7 @@ TEST_F(CaberGameTest, TheWeakestThrowDropsStraightDownWithItsPivotNeverJumping) 
     // High above a deep ground the same speeds show the whole fall.
     CaberWindow& high = caber();
     high.moveTo(400, 50);
-    high.flight().startFlight(0, 46, 5000);
+    high.flight().startFlight(0, 46, 5000, 0);
     high.show();
     high.makeVisible();
     const POINT start = pivotOnScreen();
@@ -335,4 +335,30 @@ TEST_F(CaberGameTest, ChoosingTheGameAgainRestartsWithInstructionsAndStopHidesEv
     tick(ticksToTheLine);
     EXPECT_EQ(rectOf(fleeba()).left, start) << "a game stopped mid-run starts standing";
     EXPECT_EQ(game.resultCount(), 0u);
+}
+
+// Thrown on a monitor left of the primary (negative coordinates), the caber flies and lands as far from the
+// thrower as on the primary.
+TEST(CaberGame, AThrowLandsAsFarOnAMonitorLeftOfThePrimaryAsOnIt) {
+    tamba::app::Application& application = *tamba::app::Application::current();
+    const RECT primary = application.playMonitor();
+    auto landing = [&](const RECT& monitor) {
+        application.setPlayMonitor(monitor);
+        Timer timer(100, false);
+        CaberGame game(timer, nullptr);
+        game.setShowInstructions([] {});
+        game.start();
+        const RECT thrower = rectOf(game.fleeba());
+        game.caber().launch(20);
+        for (int i = 0; i < 500 && game.caber().flight().flightState() != FlightSprite::landing; ++i)
+            timer.tick();
+        return POINT{game.caber().flight().landX() - thrower.left,
+                     game.caber().flight().landY() - thrower.top};
+    };
+    const POINT onTheLeft = landing(RECT{-1024, 0, 0, 768});
+    const POINT onThePrimary = landing(primary);
+    application.setPlayMonitor(primary);
+    EXPECT_EQ(onTheLeft.x, onThePrimary.x);
+    EXPECT_EQ(onTheLeft.y, onThePrimary.y);
+    EXPECT_LT(onThePrimary.x, -200) << "a throw of that power flies well clear of the thrower";
 }
