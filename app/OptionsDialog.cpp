@@ -84,8 +84,11 @@ void OptionsDialog::onInitDialog() {
     setBox(hwnd_, IDC_ON_TOP, *onTop_);
     const SIZE size = background_.size();
     const RECT& area = optionsMonitor();
-    SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
-                 area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
+    const LONG left = area.left + (area.right - area.left - size.cx) / 2;
+    const LONG top = area.top + (area.bottom - area.top - size.cy) / 2;
+    const RECT place = {left, top, left + size.cx, top + size.cy};
+    const bool topmost = Application::current()->toyWindows().topmostAt(place);
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, left, top, size.cx, size.cy, SWP_SHOWWINDOW);
 }
 
 void OptionsDialog::onCommand(WORD id, WORD) {

@@ -14,8 +14,12 @@ PictureDialog::PictureDialog(int bitmap)
 void PictureDialog::onInitDialog() {
     const RECT& area = app::Application::current()->playMonitor();
     const SIZE size = picture_.size();
-    SetWindowPos(hwnd_, HWND_TOPMOST, area.left + (area.right - area.left - size.cx) / 2,
-                 area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_SHOWWINDOW);
+    const LONG left = area.left + (area.right - area.left - size.cx) / 2;
+    const LONG top = area.top + (area.bottom - area.top - size.cy) / 2;
+    // Beneath a program full screen on that monitor, as the toy's other windows there.
+    const RECT place = {left, top, left + size.cx, top + size.cy};
+    const bool topmost = app::Application::current()->toyWindows().topmostAt(place);
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, left, top, size.cx, size.cy, SWP_SHOWWINDOW);
 }
 
 INT_PTR PictureDialog::dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

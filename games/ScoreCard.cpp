@@ -19,12 +19,9 @@ ScoreCard::ScoreCard(int bitmap, POINT numberColumn, POINT textColumn, int lineS
                                               MAKEINTRESOURCEA(gui::Scale::resource(cursorId, percent_)),
                                               IMAGE_CURSOR, 0, 0, LR_SHARED))) {
     setModelessShowCommand(SW_SHOWNA);
-    app::Application::current()->toyWindows().add(*this);
 }
 
-ScoreCard::~ScoreCard() {
-    app::Application::current()->toyWindows().remove(*this);
-}
+ScoreCard::~ScoreCard() = default;
 
 void ScoreCard::setEntry(unsigned index, const util::String& text) {
     while (lines_.count() <= index)

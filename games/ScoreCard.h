@@ -35,6 +35,8 @@ public:
     unsigned lineCount() const { return lines_.count(); }
     util::String line(unsigned index) const { return lines_[index]; }
 
+    // Out of the band, the card goes beneath every window, as the toy's sprites do.
+    void setTopmost(bool topmost) override { Window::setTopmost(topmost); }
     void onInitDialog() override;
     INT_PTR dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
 

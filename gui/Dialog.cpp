@@ -21,9 +21,12 @@ void logUnexpected(const char* text) {
 } // namespace
 
 Dialog::Dialog(Window* owner, int templateId)
-    : owner_(owner), templateId_(templateId), result_(false), modeless_(false) {}
+    : owner_(owner), templateId_(templateId), result_(false), modeless_(false) {
+    app::Application::current()->toyWindows().add(*this);
+}
 
 Dialog::~Dialog() {
+    app::Application::current()->toyWindows().remove(*this);
     // The slot goes first so that the messages of the destruction find no half-destroyed object.
     detach();
     if (hwnd_ != nullptr && modeless_)
@@ -51,6 +54,12 @@ void Dialog::close(bool result) {
     } else {
         EndDialog(hwnd_, result ? 1 : 0);
     }
+}
+
+void Dialog::setTopmost(bool topmost) {
+    if (hwnd_ != nullptr)
+        SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Dialog::onInitDialog() {}

@@ -9,12 +9,17 @@ namespace tamba::gui {
 // One dialog box from a template in the program's resources, modal or modeless. Every box shares one
 // dialog procedure, which finds this object through the box's user slot and hands it each message.
 // Once the dialog is closed or destroyed the slot is cleared and no message reaches the object again;
-// nor does the application's active-dialog pointer keep pointing at it.
+// nor does the application's active-dialog pointer keep pointing at it. A box is one of the toy's windows
+// for as long as its object lives, so that it keeps out of the top-most band where the toy's other windows
+// do. A modal loop of a box is one of the toy's, which the application can ask to end (as Cancel).
 class Dialog : public Window {
 public:
     // The owner may be null. A modal dialog's object must outlive runModal.
     Dialog(Window* owner, int templateId);
     ~Dialog() override;
+
+    // Out of the band, a box stays among the other programs' windows, where the user can reach it.
+    void setTopmost(bool topmost) override;
 
     // Ends the dialog: a modeless box is destroyed, a modal one ends runModal with the result.
     virtual void close(bool result);
