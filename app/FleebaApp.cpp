@@ -114,7 +114,7 @@ void FleebaApp::checkFullScreen(HWND front, bool askShell) {
     Application& application = *Application::current();
     gui::ToyWindows& windows = application.toyWindows();
     const bool changed =
-        windows.setStoodDown(fullScreen_.coveredMonitors(front, application.monitors(), askShell));
+        windows.setStoodDown(fullScreen_.coveredMonitors(front, application.monitors(), windows, askShell));
     // While a monitor is covered, a window dragged or swimming onto it or off it changes its band too.
     if (changed || windows.anyStoodDown())
         windows.restack();

@@ -1,6 +1,7 @@
 #include "app/FullScreenWatch.h"
 
 #include "gui/Monitors.h"
+#include "gui/ToyWindows.h"
 
 #include <algorithm>
 
@@ -55,6 +56,7 @@ bool cloaked(HWND window) {
 // on it that counts; stops once every monitor is decided.
 struct ZOrderWalk {
     const gui::Monitors* monitors;
+    const gui::ToyWindows* own;
     DWORD ownProcess;
     DWORD shellProcess;
     std::vector<bool> decided;
@@ -66,6 +68,9 @@ struct ZOrderWalk {
     }
 
     bool look(HWND window) {
+        // Most windows at the top are the toy's own: known without a call.
+        if (own->find(window) != nullptr)
+            return true;
         // The style first: it rules out the hidden and minimized windows, most of them, at one call.
         const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
         if ((style & WS_VISIBLE) == 0 || (style & WS_MINIMIZE) != 0)
@@ -123,7 +128,8 @@ int FullScreenWatch::shellState() {
     return state;
 }
 
-std::vector<RECT> FullScreenWatch::coveredMonitors(HWND front, const gui::Monitors& monitors, bool askShell) {
+std::vector<RECT> FullScreenWatch::coveredMonitors(HWND front, const gui::Monitors& monitors,
+                                                   const gui::ToyWindows& own, bool askShell) {
     if (askShell)
         shellState_ = shellState();
     std::vector<RECT> covered;
@@ -134,6 +140,7 @@ std::vector<RECT> FullScreenWatch::coveredMonitors(HWND front, const gui::Monito
     }
     HWND shell = GetShellWindow();
     ZOrderWalk walk{&monitors,
+                    &own,
                     GetCurrentProcessId(),
                     shell != nullptr ? processOf(shell) : 0,
                     std::vector<bool>(monitors.count(), false),

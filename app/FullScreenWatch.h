@@ -5,7 +5,8 @@
 
 namespace tamba::gui {
 class Monitors;
-}
+class ToyWindows;
+} // namespace tamba::gui
 
 namespace tamba::app {
 
@@ -18,8 +19,10 @@ namespace tamba::app {
 // moment (tooltips, menus, notifications, overlays).
 class FullScreenWatch {
 public:
-    // The shell's answer is kept between askings: it is asked when askShell is true.
-    std::vector<RECT> coveredMonitors(HWND front, const gui::Monitors& monitors, bool askShell);
+    // The shell's answer is kept between askings: it is asked when askShell is true. The toy's own windows
+    // are passed over without asking the platform about them.
+    std::vector<RECT> coveredMonitors(HWND front, const gui::Monitors& monitors, const gui::ToyWindows& own,
+                                      bool askShell);
 
 private:
     static int shellState();
