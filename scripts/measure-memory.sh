@@ -109,29 +109,22 @@ point_in() { # window id, x per mille, y per mille
   echo "$((X + WIDTH * $2 / 1000)) $((Y + HEIGHT * $3 / 1000))"
 }
 
-# Whether a menu is open at that point: the menu is an untitled window whose top-left corner is the click.
-menu_at() { # x, y
-  local w X Y WIDTH HEIGHT SCREEN WINDOW
-  for w in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    [ "$X" -ge $(($1 - 2)) ] && [ "$X" -le $(($1 + 2)) ] && [ "$Y" -ge $(($2 - 2)) ] && [ "$Y" -le $(($2 + 2)) ] &&
-      return 0
-  done
-  return 1
-}
+# Windows without a title on the screen: the menu is one more, once it is open.
+untitled() { xdotool search --onlyvisible --name '^$' 2>/dev/null | wc -l; }
 
 # The menu on a window, opened with a right-click at the first of the points (fractions of its width and
 # height, per mille) that is on its outline, then Games and the entry (0 "No Game", 1 fishing, 2 golf,
 # 3 caber).
 choose() { # window id, entry, x y per mille, ...
-  local w=$1 entry=$2 i x y opened=
+  local w=$1 entry=$2 i before opened=
   shift 2
   while [ $# -ge 2 ]; do
-    read -r x y <<<"$(point_in "$w" "$1" "$2")"
+    before=$(untitled)
+    xdotool mousemove $(point_in "$w" "$1" "$2") click 3
     shift 2
-    xdotool mousemove "$x" "$y" click 3
-    for i in $(seq 1 20); do
-      menu_at "$x" "$y" && { opened=1; break; }
+    # A busy machine can take seconds.
+    for i in $(seq 1 50); do
+      [ "$(untitled)" -gt "$before" ] && { opened=1; break; }
       sleep 0.1
     done
     [ -n "$opened" ] && break
