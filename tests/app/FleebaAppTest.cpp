@@ -5,6 +5,7 @@
 #include "games/ScoreCard.h"
 #include "gui/Scale.h"
 #include "support/CapturingLogger.h"
+#include "support/GdiCensus.h"
 #include "support/TestEnvironment.h"
 #include "tamba_util/Exception.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <psapi.h>
 #include <string>
 #include <vector>
 
@@ -416,4 +418,65 @@ TEST(FleebaApp, ADisplayChangeDuringTheInstructionsEndsThemFirstAndNeverNests) {
     RECT thrower;
     app.caberGame().fleeba().screenRect(thrower);
     EXPECT_LE(thrower.right, 1024) << "not played on the monitor that went";
+}
+
+namespace {
+// The instructions picture of the game starting now, closed by a click on its play box as soon as the
+// modal loop runs.
+void CALLBACK clickPlay(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowA("#32770", nullptr);
+    if (dialog == nullptr || GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId())
+        return;
+    KillTimer(nullptr, timer);
+    const POINT play = tamba::gui::Scale::toScreen(POINT{316, 280});
+    SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(play.x, play.y));
+}
+
+BOOL CALLBACK countWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// What a round of play could leave behind in the process.
+struct Leftovers {
+    int gdiObjects = tamba::test::liveGdiObjects();
+    int windows = 0;
+    SIZE_T privateBytes = 0;
+    Leftovers() {
+        EnumThreadWindows(GetCurrentThreadId(), countWindow, reinterpret_cast<LPARAM>(&windows));
+        PROCESS_MEMORY_COUNTERS counters = {};
+        counters.cb = sizeof counters;
+        K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+        privateBytes = counters.PagefileUsage;
+    }
+};
+} // namespace
+
+// Each game as a person plays it from the menu: its instructions picture, a score card, play, then back
+// to the character. After a first round has loaded what stays, a round leaves no object, window or
+// memory.
+TEST(FleebaApp, EveryRoundOfEveryGameLeavesNothingBehind) {
+    FleebaApp app;
+    Game* const games[] = {&app.fishingGame(), &app.golfGame(), &app.caberGame()};
+    auto round = [&] {
+        for (Game* game : games) {
+            SetTimer(nullptr, 0, 10, clickPlay);
+            app.selectGame(game);
+            for (int i = 0; i < 30; ++i)
+                app.timer().tick();
+            tamba::test::pumpMessages(20);
+            app.returnToIdle();
+            tamba::test::pumpMessages(20);
+        }
+    };
+    round();
+    round();
+    const Leftovers warm;
+    for (int i = 0; i < 3; ++i)
+        round();
+    const Leftovers after;
+    EXPECT_EQ(after.gdiObjects, warm.gdiObjects);
+    EXPECT_EQ(after.windows, warm.windows);
+    EXPECT_LT(after.privateBytes, warm.privateBytes + 256 * 1024)
+        << "private bytes grew from " << warm.privateBytes << " to " << after.privateBytes;
 }
