@@ -110,3 +110,6 @@ file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/benchmarks/*Bench.
 foreach(src ${bench_sources})
     fleeba_add_test_executable(${src} ${CMAKE_BINARY_DIR}/benchmarks)
 endforeach()
+# The installer's figures are those of the installer this build made.
+add_dependencies(InstallerBench packages)
+target_compile_definitions(InstallerBench PRIVATE FLEEBA_INSTALLER_NAME="${FLEEBA_INSTALLER_NAME}")

@@ -174,10 +174,12 @@ Section "Uninstall"
   ${EndIf}
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
-
-  ; A running program cannot delete its own file. Once this one has ended, a hidden command prompt deletes
-  ; it and the emptied folder (and, when the uninstaller runs from the temporary copy it makes of itself
-  ; when started without _?=, that copy and its folder), then ends itself.
-  SetOutPath "$TEMP"
-  ExecShell "" "$SYSDIR\cmd.exe" '/d /q /s /c "for /l %i in (1,1,30) do @(ping -n 2 127.0.0.1 >nul & del /f /q "$INSTDIR\uninstall.exe" "$EXEPATH" 2>nul & rmdir "$INSTDIR" 2>nul & rmdir "$EXEDIR" 2>nul & if not exist "$INSTDIR\uninstall.exe" if not exist "$EXEPATH" exit)"' SW_HIDE
 SectionEnd
+
+; A running program cannot delete its own file. Once this one has ended (after its last page is closed, when
+; it has one), a hidden command prompt deletes it and the emptied folder (and, when the uninstaller runs from
+; the temporary copy it makes of itself when started without _?=, that copy and its folder), then ends itself.
+Function un.onUninstSuccess
+  SetOutPath "$TEMP"
+  ExecShell "" "$SYSDIR\cmd.exe" '/d /q /s /c "for /l %i in (1,1,60) do @(ping -n 2 127.0.0.1 >nul & del /f /q "$INSTDIR\uninstall.exe" "$EXEPATH" 2>nul & rmdir "$INSTDIR" 2>nul & rmdir "$EXEDIR" 2>nul & if not exist "$INSTDIR\uninstall.exe" if not exist "$EXEPATH" exit)"' SW_HIDE
+FunctionEnd

@@ -14,7 +14,9 @@ second=$work/second-clone-elsewhere
 for clone in "$first" "$second"; do
   git clone -q --no-local "$root" "$clone"
   git -C "$clone" checkout -q --detach "$commit"
+  began=$(date +%s)
   "$clone/scripts/release.sh" >"$clone.log" 2>&1 || { cat "$clone.log" >&2; exit 1; }
+  echo "release.sh in a fresh clone: $(($(date +%s) - began)) s"
 done
 
 different=0
