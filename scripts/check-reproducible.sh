@@ -33,5 +33,6 @@ if [ "$(ls "$first/dist")" != "$(ls "$second/dist")" ]; then
   echo "DIFFERENT file lists: $(ls "$first/dist" | tr '\n' ' ') / $(ls "$second/dist" | tr '\n' ' ')" >&2
   different=1
 fi
+cat "$first/dist/SHA256SUMS"
 echo "commit $commit, checked in $(($(date +%s) - started)) s"
 exit $different
