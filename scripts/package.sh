@@ -9,12 +9,13 @@
 # gives the same bytes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-program=$1
-icon=$2
+# makensis reads from the script's folder and zip from the staging folder: the paths are made absolute.
+program=$(realpath "$1")
+icon=$(realpath "$2")
 version=$3
 target=$4
-installer=$5
-zip=$6
+installer=$(realpath -m "$5")
+zip=$(realpath -m "$6")
 
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null || echo 0)
