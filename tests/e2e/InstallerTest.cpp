@@ -15,6 +15,7 @@
 #include <set>
 #include <shlobj.h>
 #include <string>
+#include <tlhelp32.h>
 
 using tamba::test::pointInOutline;
 using tamba::test::pumpUntil;
@@ -185,6 +186,19 @@ std::set<std::string> tempEntries() {
     return names;
 }
 
+// How many processes run the program, whichever copy.
+int runningToys() {
+    int count = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 process = {};
+    process.dwSize = sizeof process;
+    for (BOOL more = Process32First(snapshot, &process); more; more = Process32Next(snapshot, &process))
+        if (lowered(process.szExeFile) == "fleeba.exe")
+            ++count;
+    CloseHandle(snapshot);
+    return count;
+}
+
 // A running toy, started as the user starts it.
 struct Toy {
     HANDLE process = nullptr;
@@ -312,8 +326,10 @@ TEST(Installer, InstallsRunsUpgradesAndUninstallsForTheUser) {
     EXPECT_EQ(versionText(installer(), "ProductVersion"), FLEEBA_VERSION);
     CoInitialize(nullptr);
 
-    // A silent install: the program, its texts and its uninstaller; the shortcut; the uninstall entry.
+    // A silent install, which starts nothing: the program, its texts and its uninstaller; the shortcut; the
+    // uninstall entry.
     ASSERT_EQ(run("\"" + installer() + "\" /S"), 0u);
+    EXPECT_EQ(runningToys(), 0);
     ASSERT_TRUE(exists(installedProgram()));
     EXPECT_EQ(versionText(installedProgram(), "ProductVersion"), FLEEBA_VERSION);
     EXPECT_EQ(lowered(shortcutTarget(shortcut())), lowered(installedProgram()));
