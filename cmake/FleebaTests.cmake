@@ -8,7 +8,7 @@ add_subdirectory(${googletest_src} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_A
 
 file(GLOB support_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_library(test_support STATIC ${support_sources})
-target_link_libraries(test_support PUBLIC fleeba_core GTest::gtest)
+target_link_libraries(test_support PUBLIC fleeba_core GTest::gtest version)
 target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
 
 # An executable from one source file, with the <Name>.rc beside it (if any) as its own resources.
@@ -34,6 +34,8 @@ list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/TwoMonitorsTest\\.cpp$")
 list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/SoundInPlayTest\\.cpp$")
 # Played on scaled displays of their own.
 list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/ScaledDisplayTest\\.cpp$")
+# Installs and removes the toy in a prefix of its own.
+list(FILTER test_sources EXCLUDE REGEX "/tests/e2e/InstallerTest\\.cpp$")
 
 set(FLEEBA_TEST_TIMEOUT 180)
 foreach(src ${test_sources})
@@ -75,6 +77,14 @@ foreach(scaled "120;1920x1080;--gtest_filter=*Options*" "144;2560x1440;" "192;38
     set_tests_properties(e2e.ScaledDisplayTest.${dpi} PROPERTIES TIMEOUT 300)
 endforeach()
 
+# The installer this build made, run over and over in a prefix that has no other use.
+fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/InstallerTest.cpp ${CMAKE_BINARY_DIR}/tests)
+add_dependencies(InstallerTest packages)
+target_compile_definitions(InstallerTest PRIVATE FLEEBA_INSTALLER_NAME="${FLEEBA_INSTALLER_NAME}")
+add_test(NAME e2e.InstallerTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/own-prefix.sh installer $<TARGET_FILE:InstallerTest>
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+set_tests_properties(e2e.InstallerTest PROPERTIES TIMEOUT 300)
+
 # A bot plays a whole fishing game, as slowly as a person.
 if(TEST e2e.FishingBotTest)
     set_tests_properties(e2e.FishingBotTest PROPERTIES TIMEOUT 600)
@@ -100,3 +110,6 @@ file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/benchmarks/*Bench.
 foreach(src ${bench_sources})
     fleeba_add_test_executable(${src} ${CMAKE_BINARY_DIR}/benchmarks)
 endforeach()
+# The installer's figures are those of the installer this build made.
+add_dependencies(InstallerBench packages)
+target_compile_definitions(InstallerBench PRIVATE FLEEBA_INSTALLER_NAME="${FLEEBA_INSTALLER_NAME}")

@@ -7,7 +7,7 @@ if(NOT EXISTS ${CMAKE_SOURCE_DIR}/tools/artgen/CMakeLists.txt)
     return()
 endif()
 
-set(FLEEBA_ARTGEN_BUILD ${CMAKE_BINARY_DIR}/artgen-host)
+set(FLEEBA_ARTGEN_BUILD ${FLEEBA_HOST_DIR}/artgen-host)
 set(FLEEBA_ARTGEN ${FLEEBA_ARTGEN_BUILD}/artgen)
 set(FLEEBA_ARTGEN_TESTS ${FLEEBA_ARTGEN_BUILD}/artgen_tests)
 set(FLEEBA_ART_STAMP ${FLEEBA_ART_DIR}/artgen.stamp)
@@ -23,8 +23,8 @@ ExternalProject_Add(artgen_host
 
 add_custom_command(
     OUTPUT ${FLEEBA_ART_STAMP}
-    COMMAND ${FLEEBA_ARTGEN} ${FLEEBA_ART_DIR}
-    COMMAND ${CMAKE_COMMAND} -E touch ${FLEEBA_ART_STAMP}
+    COMMAND ${CMAKE_COMMAND} -DARTGEN=${FLEEBA_ARTGEN} -DART_DIR=${FLEEBA_ART_DIR} -DSTAMP=${FLEEBA_ART_STAMP}
+            -P ${CMAKE_CURRENT_LIST_DIR}/DrawArt.cmake
     DEPENDS ${FLEEBA_ARTGEN}
     COMMENT "Drawing the pictures"
     VERBATIM)

@@ -15,6 +15,8 @@ for exe in "$FLEEBA_BUILD"/benchmarks/*.exe; do
   case "$(basename "$exe")" in
     # It measures sounds reaching a device: a sound server of its own plays them.
     SoundBench.exe) "$root/scripts/with-sound.sh" "$exe" </dev/null 2>/dev/null ;;
+    # It installs and uninstalls the toy over and over: a prefix of its own.
+    InstallerBench.exe) "$root/scripts/own-prefix.sh" installer-bench "$exe" </dev/null 2>/dev/null ;;
     *) wine "$exe" </dev/null 2>/dev/null ;;
   esac
 done

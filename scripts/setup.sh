@@ -22,6 +22,7 @@ packages=(
   libcairo2-dev libimagequant-dev pkg-config
   fonts-dejavu-core fonts-comic-neue
   procps file
+  nsis zip
 )
 # The 32-bit loader runs the shipped 32-bit build. A machine that runs 64-bit user code only cannot use it
 # (the scripts then build and run the 64-bit program), and there its i386 dependencies may not even be

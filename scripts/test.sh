@@ -5,6 +5,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh"
 
 source "$root/scripts/wine-env.sh"
+# The installer that ships is the 32-bit one: where the 64-bit build is tested, it is made too, so that a
+# change that breaks it is seen at once (the pictures and their generator are shared; the program is built).
+if [ "$FLEEBA_PRESET" = win64 ]; then
+  FLEEBA_PRESET=win32 "$root/scripts/build.sh" --target packages
+fi
 export WINEPREFIX=$FLEEBA_BUILD/wineprefix
 # No sound server for the tests but the one scripts/with-sound.sh starts for its own: none is spawned
 # behind their backs, and the toy meets a machine without sound.

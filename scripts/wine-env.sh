@@ -149,7 +149,8 @@ set_prefix_dpi() {
 # Creates the Wine prefix once (about 20 s) and reuses it afterwards.
 ensure_prefix() {
   export WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No Mono or Gecko installs; and no menu entries in the user's own home for shortcuts made in a prefix.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1

@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include <cstdio>
+
 namespace tamba::test {
 
 void pumpMessages(DWORD milliseconds) {
@@ -140,6 +142,28 @@ COLORREF screenColour(POINT at) {
     const COLORREF colour = GetPixel(screen, at.x, at.y);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+std::string versionText(const std::string& path, const char* name) {
+    DWORD ignored = 0;
+    std::vector<char> data(GetFileVersionInfoSizeA(path.c_str(), &ignored));
+    if (data.empty() || !GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data()))
+        return "";
+    struct Translation {
+        WORD language, codePage;
+    }* translations = nullptr;
+    UINT size = 0;
+    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
+                        &size) ||
+        size < sizeof *translations)
+        return "";
+    char query[64];
+    std::snprintf(query, sizeof query, "\\StringFileInfo\\%04x%04x\\%s", translations->language,
+                  translations->codePage, name);
+    char* text = nullptr;
+    if (!VerQueryValueA(data.data(), query, reinterpret_cast<void**>(&text), &size) || text == nullptr)
+        return "";
+    return text;
 }
 
 } // namespace tamba::test

@@ -52,4 +52,8 @@ bool allTopmost(DWORD processId, bool expected);
 
 COLORREF screenColour(POINT at);
 
+// A text of a program file's version resource ("ProductVersion", say), in its first language; empty when
+// the file has none.
+std::string versionText(const std::string& path, const char* name);
+
 } // namespace tamba::test
