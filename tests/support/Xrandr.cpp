@@ -29,7 +29,10 @@ bool runXrandr(const std::string& arguments, const std::function<void()>& meanwh
         [&] {
             if (meanwhile)
                 meanwhile();
-            return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+            // Wine gives a Unix program no process to wait on (the wait fails at once): then the caller's
+            // look at the platform's monitors is all there is.
+            const DWORD state = WaitForSingleObject(process.hProcess, 0);
+            return state == WAIT_OBJECT_0 || state == WAIT_FAILED;
         },
         10000);
     CloseHandle(process.hProcess);
