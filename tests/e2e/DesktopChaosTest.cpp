@@ -799,7 +799,7 @@ public:
         const RECT from = rectOf(character);
         const RECT to = placeFor(from, *target, place);
         const bool userHad = userHasKeyboard();
-        RealInput::drag(grab.x, grab.y, grab.x + to.left - from.left, grab.y + to.top - from.top, 12);
+        drag(grab, to.left - from.left, to.top - from.top);
         pump(300);
         log_.outcome("the character stands at " + text(rectOf(character)));
         if (userHad)
@@ -945,7 +945,7 @@ public:
             return log_.outcome("the golfer is covered");
         const RECT from = rectOf(golfer);
         const RECT to = placeFor(from, *target, place);
-        RealInput::drag(grab.x, grab.y, grab.x + to.left - from.left, grab.y + to.top - from.top, 12);
+        drag(grab, to.left - from.left, to.top - from.top);
         pump(300);
         log_.outcome("the golfer stands at " + text(rectOf(golfer)));
     }
@@ -1471,6 +1471,18 @@ private:
             break;
         }
         return RECT{x, y, x + w, y + h};
+    }
+
+    // Drags by (dx, dy) from a point, in steps, as a hand would. The toy takes the first move after the press
+    // as the drag's starting point: a nudge of one pixel comes first, and is made up at the end.
+    static void drag(POINT grab, LONG dx, LONG dy) {
+        constexpr int steps = 12;
+        RealInput::moveTo(grab.x, grab.y);
+        RealInput::press();
+        RealInput::moveTo(grab.x, grab.y + 1);
+        for (int i = 1; i <= steps; ++i)
+            RealInput::moveTo(grab.x + dx * i / steps, grab.y + 1 + dy * i / steps);
+        RealInput::release();
     }
 
     // A point of the window's outline that shows (no other window over it).
