@@ -57,13 +57,19 @@ add_test(NAME e2e.TwoMonitorsTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monito
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 set_tests_properties(e2e.TwoMonitorsTest PROPERTIES TIMEOUT 300)
 
-# Seeded chaos on the two-monitor display: about a minute of random input and desktop changes, then the
-# fixed cases it found (FLEEBA_CHAOS_SECONDS makes a longer run; run it through the script, past this timeout).
+# Seeded chaos on the two-monitor display: about a minute of random input and desktop changes (a longer run,
+# FLEEBA_CHAOS_SECONDS, goes through the script by hand, past this timeout); and beside it, on a display of
+# their own (Wine's server may crash when a toy that broke a promise quits), the fixed cases it found.
 fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/DesktopChaosTest.cpp ${CMAKE_BINARY_DIR}/tests)
 add_dependencies(DesktopChaosTest fleeba)
-add_test(NAME e2e.DesktopChaosTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:DesktopChaosTest>
+add_test(NAME e2e.DesktopChaosTest
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:DesktopChaosTest> --gtest_filter=DesktopChaos.Random*
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-set_tests_properties(e2e.DesktopChaosTest PROPERTIES TIMEOUT 420)
+set_tests_properties(e2e.DesktopChaosTest PROPERTIES TIMEOUT 300)
+add_test(NAME e2e.DesktopChaosTest.FoundFaults
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:DesktopChaosTest> --gtest_filter=DesktopChaos.Found*
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+set_tests_properties(e2e.DesktopChaosTest.FoundFaults PROPERTIES TIMEOUT 300)
 
 fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/SoundInPlayTest.cpp ${CMAKE_BINARY_DIR}/tests)
 add_dependencies(SoundInPlayTest fleeba)
