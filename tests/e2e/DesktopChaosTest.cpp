@@ -1059,6 +1059,24 @@ public:
                         "of that power flies some 330 pixels at 100 %)");
     }
 
+    // A right-click on a window that has no menu (a fish, the golf ball, the caber target or line).
+    void rightClickWithoutMenu(int pick) {
+        log_.event("right-click a window without a menu");
+        std::vector<HWND> windows;
+        for (const TopWindow& w : topWindowsOf(toy_.process->processId()))
+            if (w.visible && (w.title.rfind("FishWindow", 0) == 0 || w.title == "GolfBallWindow" ||
+                              w.title == "CaberTargetWindow" || w.title == "CaberLineWindow"))
+                windows.push_back(w.handle);
+        if (windows.empty())
+            return log_.outcome("none shown");
+        HWND window = windows[pick % windows.size()];
+        clickNonKeyWindow(window, nameFor(window), true);
+        if (pumpUntil([] { return visibleMenu() != nullptr; }, 300)) {
+            log_.outcome("a menu came up");
+            RealInput::key(VK_ESCAPE);
+        }
+    }
+
     void clickCaberTargetOrLine(bool targetWindow) {
         log_.event(std::string("click the caber ") + (targetWindow ? "target" : "line"));
         HWND window = spriteWindow(targetWindow ? "CaberTargetWindow" : "CaberLineWindow");
@@ -1346,6 +1364,7 @@ public:
         });
         add(game == Game::caber, 2, [&] { clickCaberTargetOrLine(dice.chance(50)); });
         add(card && !instructions, 2, [&] { clickCard(dice.chance(50)); });
+        add(game != Game::none && !instructions, 2, [&] { rightClickWithoutMenu(dice.below(1000)); });
         add(anyMenu && !instructions, 3, [&] { chooseSize(dice.below(6), dice.chance(65), dice.chance(50)); });
         // The desktop
         desktop = true;
@@ -1649,15 +1668,16 @@ private:
         return true;
     }
 
-    void clickNonKeyWindow(HWND window, const std::string& what) {
+    void clickNonKeyWindow(HWND window, const std::string& what, bool right = false) {
         POINT at;
         if (!visiblePoint(window, at))
             return log_.outcome(what + " is covered");
-        clickNonKeyWindowAt(window, at, what);
+        clickNonKeyWindowAt(window, at, what, right);
     }
 
-    // 5: a click on a window that takes no keys leaves the keyboard with the user's window.
-    void clickNonKeyWindowAt(HWND window, POINT at, const std::string& what) {
+    // 5: a click (or a right-click) on a window that takes no keys leaves the keyboard with the user's
+    // window.
+    void clickNonKeyWindowAt(HWND window, POINT at, const std::string& what, bool right = false) {
         if (WindowFromPoint(at) != window)
             return log_.outcome(what + " is covered there");
         const bool userHad = userHasKeyboard();
@@ -1665,14 +1685,14 @@ private:
         // button may have gone down or come up over another; one the click closed (the card's close box, on
         // the press) is gone.
         auto stillUnder = [&] { return !IsWindow(window) || WindowFromPoint(at) == window; };
-        Hand::press(at);
+        Hand::press(at, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
         const bool pressedOn = stillUnder();
-        RealInput::release();
+        RealInput::release(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
         if (!pressedOn || !stillUnder())
             return log_.outcome(what + " moved from under the click");
         if (userHad) {
             ++keyboardJudged_;
-            checkKeyboardStaysWithUser("a click on " + what);
+            checkKeyboardStaysWithUser(std::string(right ? "a right-click on " : "a click on ") + what);
         }
     }
 
