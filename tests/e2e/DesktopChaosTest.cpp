@@ -1847,9 +1847,9 @@ TEST(DesktopChaos, RandomEventsKeepEveryPromise) {
 // The faults the chaos found while this test was built, each as the short sequence that showed it. They are
 // kept after the toy is mended.
 
-// Seeds 2 and 4 (a full-screen window on monitor 2, or the diver taking the keyboard as fishing starts, instead
-// of the click here): the toy looked at the foreground window only, so a full-screen window stopped covering its
-// monitor as soon as the user turned to another window.
+// Promise 4, seeds 2, 4, 5, 6, 100 and others: the toy looked at the foreground window only, so a full-screen
+// window stopped covering its monitor as soon as another window took the foreground: the user's on the other
+// monitor (here), a full-screen window there (seeds 2, 5, 100), the diver as fishing started (seed 4).
 TEST(DesktopChaos, FoundFullScreenOnThePrimaryStaysCoveredWhenTheUserTurnsToMonitor2) {
     Chaos chaos;
     ASSERT_NO_FATAL_FAILURE(chaos.start());
@@ -1869,8 +1869,8 @@ TEST(DesktopChaos, FoundCaberFliesOnAMonitorLeftOfThePrimary) {
     chaos.check();
 }
 
-// A larger size grows the character from its feet up: standing at the top edge, it went two thirds off the
-// monitor.
+// Promise 2, seed 3862564879 (the top-left corner of monitor 2, then 300 %): a larger size grows the character
+// from its feet up; standing at the top edge, it went two thirds off the monitor.
 TEST(DesktopChaos, FoundALargerSizeKeepsTheCharacterOnItsMonitor) {
     Chaos chaos;
     ASSERT_NO_FATAL_FAILURE(chaos.start());
@@ -1879,8 +1879,9 @@ TEST(DesktopChaos, FoundALargerSizeKeepsTheCharacterOnItsMonitor) {
     chaos.check();
 }
 
-// A game whose monitor went while its instructions showed started again from inside them: two pictures, the old
-// one left on no monitor.
+// Promise 3, seeds 31, 43 and 12 (run on a toy with the full-screen fault mended locally, so as to get past it;
+// monitor 2 moved left or went off while a game's instructions showed there): the game started again from inside
+// its own instructions, leaving two pictures.
 TEST(DesktopChaos, FoundOneInstructionsPictureWhenItsMonitorGoes) {
     Chaos chaos;
     ASSERT_NO_FATAL_FAILURE(chaos.start());
