@@ -7,9 +7,9 @@
 #include "support/RealInput.h"
 #include "support/TestEnvironment.h"
 #include "support/UserWindow.h"
+#include "support/Xrandr.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
 using tamba::test::allTopmost;
 using tamba::test::GameLauncher;
@@ -20,6 +20,7 @@ using tamba::test::rectOf;
 using tamba::test::RunningToy;
 using tamba::test::UserWindow;
 using tamba::test::visibleMenu;
+using tamba::test::xrandr;
 
 namespace {
 
@@ -30,26 +31,6 @@ bool within(HWND window, const RECT& monitor) {
     const RECT r = rectOf(window);
     return r.left >= monitor.left && r.top >= monitor.top && r.right <= monitor.right &&
            r.bottom <= monitor.bottom;
-}
-
-// Runs the X server's xrandr with these arguments (Wine starts a Unix program as it would a Windows one)
-// and waits until the platform counts the monitors expected. The exit code that reaches a Windows
-// program from a Unix one is not to be trusted; what the platform then sees is.
-::testing::AssertionResult xrandr(const std::string& arguments, int monitors) {
-    std::string command = "/usr/bin/xrandr " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return ::testing::AssertionFailure() << command << " did not start: error " << GetLastError();
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    if (!pumpUntil([&] { return GetSystemMetrics(SM_CMONITORS) == monitors; }, 5000))
-        return ::testing::AssertionFailure() << "after " << command << " the platform counts "
-                                             << GetSystemMetrics(SM_CMONITORS) << " monitors";
-    return ::testing::AssertionSuccess();
 }
 
 HWND window(const char* title) {
