@@ -86,16 +86,18 @@ struct ZOrderWalk {
         // Floating for a moment over whatever is beneath, or passing the mouse through: they decide nothing.
         const bool floating = noCaption && (exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) != 0;
         const bool clickThrough = (exStyle & WS_EX_TRANSPARENT) != 0;
+        // Any other window uncovers the monitor it lies most on, not one it merely reaches into.
+        const RECT* home = &monitors->nearest(rect);
         bool lookedAtCloak = false;
         for (unsigned i = 0; i < monitors->count(); ++i) {
             if (decided[i])
                 continue;
             const RECT& monitor = monitors->at(i);
+            const bool fills = noCaption && covers(rect, monitor);
+            if (!fills && (floating || clickThrough || &monitor != home))
+                continue;
             RECT common;
             if (!IntersectRect(&common, &rect, &monitor))
-                continue;
-            const bool fills = noCaption && covers(rect, monitor);
-            if (!fills && (floating || clickThrough))
                 continue;
             if (!lookedAtCloak) {
                 lookedAtCloak = true;
