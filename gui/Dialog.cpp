@@ -128,7 +128,10 @@ INT_PTR Dialog::route(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
             object->hwnd_ = dialog;
             object->onInitDialog();
         }
-        return TRUE;
+        // TRUE asks the platform to give the focus to the dialog, which also activates it: not for one that
+        // shows without taking the keyboard (a score card), or it would later close as the active window
+        // and the platform would hand the keyboard on, away from the program the user works in.
+        return object == nullptr || object->modelessShowCommand_ != SW_SHOWNA;
     case WM_DESTROY: {
         if (object == nullptr)
             return FALSE;
