@@ -46,7 +46,8 @@ foreach(src ${test_sources})
     fleeba_add_test_executable(${src} ${CMAKE_BINARY_DIR}/tests)
     string(REPLACE "/" "." prefix "${reldir}")
     add_test(NAME ${prefix}.${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    set_tests_properties(${prefix}.${name} PROPERTIES TIMEOUT ${FLEEBA_TEST_TIMEOUT})
+    # They share the one private display and prefix: one at a time, beside the tests that have their own.
+    set_tests_properties(${prefix}.${name} PROPERTIES TIMEOUT ${FLEEBA_TEST_TIMEOUT} RESOURCE_LOCK shared_display)
     # End-to-end and resource tests use the real program file.
     if(reldir MATCHES "^(e2e|res)")
         add_dependencies(${name} fleeba)
@@ -57,7 +58,7 @@ fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/TwoMonitorsTest.cpp ${C
 add_dependencies(TwoMonitorsTest fleeba)
 add_test(NAME e2e.TwoMonitorsTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:TwoMonitorsTest>
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-set_tests_properties(e2e.TwoMonitorsTest PROPERTIES TIMEOUT 300)
+set_tests_properties(e2e.TwoMonitorsTest PROPERTIES TIMEOUT 300 RESOURCE_LOCK two_monitor_prefix)
 
 # Seeded chaos on the two-monitor display: about a minute of random input and desktop changes (a longer run,
 # FLEEBA_CHAOS_SECONDS, goes through the script by hand, past this timeout); and beside it, on a display of
@@ -67,11 +68,11 @@ add_dependencies(DesktopChaosTest fleeba)
 add_test(NAME e2e.DesktopChaosTest
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:DesktopChaosTest> --gtest_filter=DesktopChaos.Random*
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-set_tests_properties(e2e.DesktopChaosTest PROPERTIES TIMEOUT 300)
+set_tests_properties(e2e.DesktopChaosTest PROPERTIES TIMEOUT 300 RESOURCE_LOCK two_monitor_prefix COST 90)
 add_test(NAME e2e.DesktopChaosTest.FoundFaults
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:DesktopChaosTest> --gtest_filter=DesktopChaos.Found*
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-set_tests_properties(e2e.DesktopChaosTest.FoundFaults PROPERTIES TIMEOUT 300)
+set_tests_properties(e2e.DesktopChaosTest.FoundFaults PROPERTIES TIMEOUT 300 RESOURCE_LOCK two_monitor_prefix COST 80)
 
 fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/SoundInPlayTest.cpp ${CMAKE_BINARY_DIR}/tests)
 add_dependencies(SoundInPlayTest fleeba)
@@ -89,7 +90,8 @@ foreach(scaled "120;1920x1080;--gtest_filter=*Options*" "144;2560x1440;" "192;38
     add_test(NAME e2e.ScaledDisplayTest.${dpi}
              COMMAND ${CMAKE_SOURCE_DIR}/scripts/scaled.sh ${dpi} ${screen} $<TARGET_FILE:ScaledDisplayTest> ${filter}
              WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    set_tests_properties(e2e.ScaledDisplayTest.${dpi} PROPERTIES TIMEOUT 300)
+    # One prefix for every scale, set for each run.
+    set_tests_properties(e2e.ScaledDisplayTest.${dpi} PROPERTIES TIMEOUT 300 RESOURCE_LOCK scaled_prefix)
 endforeach()
 
 # The installer this build made, run over and over in a prefix that has no other use.
@@ -102,11 +104,11 @@ set_tests_properties(e2e.InstallerTest PROPERTIES TIMEOUT 300)
 
 # A bot plays a whole fishing game, as slowly as a person.
 if(TEST e2e.FishingBotTest)
-    set_tests_properties(e2e.FishingBotTest PROPERTIES TIMEOUT 600)
+    set_tests_properties(e2e.FishingBotTest PROPERTIES TIMEOUT 600 COST 120)
 endif()
 # Nine holes of golf take about two minutes.
 if(TEST e2e.GolfBotTest)
-    set_tests_properties(e2e.GolfBotTest PROPERTIES TIMEOUT 480)
+    set_tests_properties(e2e.GolfBotTest PROPERTIES TIMEOUT 480 COST 120)
 endif()
 
 # Two or three series of caber throws, each throw some seconds of flight.
@@ -120,10 +122,15 @@ if(TARGET artgen_host)
     set_tests_properties(artgen.format PROPERTIES TIMEOUT ${FLEEBA_TEST_TIMEOUT})
 endif()
 
-# Benchmarks print figures; they are built with the tests but never run as tests (scripts/bench.sh runs them).
+# Benchmarks print figures; they are never run as tests (scripts/bench.sh builds and runs them).
 file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/benchmarks/*Bench.cpp)
+add_custom_target(benchmarks)
 foreach(src ${bench_sources})
     fleeba_add_test_executable(${src} ${CMAKE_BINARY_DIR}/benchmarks)
+    get_filename_component(name ${src} NAME_WE)
+    # Not part of the default build, which the tests wait for: scripts/bench.sh builds them.
+    set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL ON)
+    add_dependencies(benchmarks ${name})
 endforeach()
 # The installer's figures are those of the installer this build made.
 add_dependencies(InstallerBench packages)

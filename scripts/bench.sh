@@ -3,6 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" >/dev/null
+"$root/scripts/build.sh" --target benchmarks >/dev/null
 source "$root/scripts/wine-env.sh"
 export WINEPREFIX=$FLEEBA_BUILD/wineprefix
 trap stop_private_display EXIT INT TERM

@@ -13,9 +13,10 @@
 //      off the screens (half on all the monitors together) only where monitors of different heights meet;
 //   3. at most one instructions picture is shown;
 //   4. within 1.5 s, no sprite window or score card of the toy is top-most on a monitor that another
-//      program's full-screen window covers, and all are top-most on the other monitors ("Show on top" is
-//      never cleared here). The instructions picture, Options and the menu, which the user asked for and
-//      answers at once, are top-most wherever they are;
+//      program's full-screen window covers (the highest of the user's windows there fills it without a
+//      caption), and all are top-most on the other monitors ("Show on top" is never cleared here). The
+//      instructions picture, Options and the menu, which the user asked for and answers at once, are top-most
+//      wherever they are;
 //   5. a click on a window of the toy leaves the keyboard with the user's window, the windows that play with
 //      keys excepted (the diver and its island, the caber thrower, the golfer); the menu gives it back
 //      when it closes (checked after the event, by the test itself);
@@ -28,8 +29,7 @@
 // and one the games owe the player: 7. a caber thrown with Left held for 30 key repeats or more flies
 // (checked after the throw).
 // While a promise is broken the chaos holds still, so that no later event mends what the toy left wrong,
-// until the toy mends it or is judged. On a busy machine (the load average at least the number of
-// processors) a promise that holds only late is a note, not a failure, if it holds within ten seconds more.
+// until the toy mends it or is judged.
 // On a failure the test prints the seed and the last 20 events.
 //
 // Each fault this test found while it was built is kept below as a short scripted case.
@@ -42,12 +42,12 @@
 
 #include "res/resource.h"
 
-#include <psapi.h>
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <deque>
 #include <functional>
@@ -56,6 +56,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <psapi.h>
 #include <random>
 #include <set>
 #include <sstream>
@@ -70,8 +71,8 @@ using tamba::test::pumpMessages;
 using tamba::test::pumpUntil;
 using tamba::test::RealInput;
 using tamba::test::rectOf;
-using tamba::test::runXrandr;
 using tamba::test::RunningToy;
+using tamba::test::runXrandr;
 using tamba::test::UserWindow;
 using tamba::test::visibleMenu;
 
@@ -92,7 +93,6 @@ unsigned long numberFromEnvironment(const char* name, unsigned long fallback) {
 
 constexpr DWORD allowanceMs = 1500;     // for the toy to set its windows right after a change
 constexpr DWORD pictureSwapMs = 500;    // two instructions pictures while one takes the other's place
-constexpr DWORD graceMs = 10000;        // more, on a busy machine
 constexpr DWORD answerMs = 1000;        // for the toy's hidden window to answer
 constexpr DWORD memoryWarmUpMs = 60000; // resident memory is judged from the first minute on
 constexpr SIZE_T memoryGrowthLimit = 2 * 1024 * 1024;
@@ -101,39 +101,13 @@ DWORD now() {
     return GetTickCount();
 }
 
-// Whether the machine is busier than its processors (the Unix load average over a minute, read through
-// Wine's Z: drive): then the toy may be late through no fault of its own. Never busy where there is none.
-bool machineBusy(double* load = nullptr) {
-    static std::mutex mutex;
-    static DWORD readAt = 0;
-    static double lastLoad = 0;
-    std::lock_guard<std::mutex> lock(mutex);
-    if (readAt == 0 || now() - readAt > 1000) {
-        readAt = now();
-        lastLoad = 0;
-        HANDLE file = CreateFileA("Z:\\proc\\loadavg", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            char text[64] = {};
-            DWORD got = 0;
-            ReadFile(file, text, sizeof text - 1, &got, nullptr);
-            CloseHandle(file);
-            lastLoad = std::atof(text);
-        }
-    }
-    if (load != nullptr)
-        *load = lastLoad;
-    SYSTEM_INFO system = {};
-    GetSystemInfo(&system);
-    return lastLoad >= static_cast<double>(system.dwNumberOfProcessors);
-}
-
 // ----------------------------------------------------------------------------------------------------------
 // Rectangles and monitors
 
 long long areaOf(const RECT& r) {
-    return r.right > r.left && r.bottom > r.top ? static_cast<long long>(r.right - r.left) * (r.bottom - r.top)
-                                                : 0;
+    return r.right > r.left && r.bottom > r.top
+               ? static_cast<long long>(r.right - r.left) * (r.bottom - r.top)
+               : 0;
 }
 
 long long overlapOf(const RECT& a, const RECT& b) {
@@ -382,22 +356,11 @@ public:
         return breach_;
     }
 
-    // Promises that held late on a busy machine, since the last call.
-    std::vector<std::string> takeNotes() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return std::exchange(notes_, {});
-    }
-
     // Whether some promise is broken at the moment and not yet judged. The chaos holds still meanwhile: a
     // later event must not mend what the toy left wrong (a click back on the full-screen window, say).
     bool troubled() const {
         std::lock_guard<std::mutex> lock(mutex_);
         return !troubles_.empty() && !breach_;
-    }
-
-    int lateCount() const {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return lateCount_;
     }
 
     // Told apart on first sight (by whichever thread sees it first).
@@ -415,9 +378,7 @@ public:
         return found;
     }
 
-    int windowCount() const {
-        return static_cast<int>(topWindowsOf(processId_).size());
-    }
+    int windowCount() const { return static_cast<int>(topWindowsOf(processId_).size()); }
 
     // Promise 6 holds from now on: at most this many top-level windows.
     void boundWindows(int bound) {
@@ -453,7 +414,6 @@ private:
     struct Trouble {
         DWORD since;
         std::string what;
-        bool late = false;
     };
 
     void run() {
@@ -467,7 +427,8 @@ private:
             // No event takes two minutes: say so once, with the events, should the test itself be stuck.
             if (!stallReported_ && now() - log_->lastAt() > 120000) {
                 stallReported_ = true;
-                std::printf("The test has logged nothing for two minutes; the last events:\n%s", log_->last(20).c_str());
+                std::printf("The test has logged nothing for two minutes; the last events:\n%s",
+                            log_->last(20).c_str());
                 std::fflush(stdout);
             }
             if (now() - lastMemory >= 2000) {
@@ -507,7 +468,8 @@ private:
                         kind = Kind::instructions;
                 }
                 if (kind == Kind::other)
-                    log_->outcome("a dialog at " + text(r) + " is neither a card nor an instructions picture");
+                    log_->outcome("a dialog at " + text(r) +
+                                  " is neither a card nor an instructions picture");
             } else {
                 return Kind::other; // told apart once it shows
             }
@@ -587,8 +549,9 @@ private:
                 if (clear && w.topmost == covered[on]) {
                     wrong.insert("4:" + key);
                     trouble(4, key,
-                            describe(w, kind) + (w.topmost ? " is top-most on a monitor a full-screen window covers"
-                                                           : " is not top-most on a monitor no full-screen window covers"),
+                            describe(w, kind) +
+                                (w.topmost ? " is top-most on a monitor a full-screen window covers"
+                                           : " is not top-most on a monitor no full-screen window covers"),
                             t, allowanceMs);
                 }
             }
@@ -596,7 +559,8 @@ private:
         // 3: one instructions picture at most.
         if (instructions > 1) {
             wrong.insert("3:");
-            trouble(3, "", std::to_string(instructions) + " instructions pictures are shown", t, pictureSwapMs);
+            trouble(3, "", std::to_string(instructions) + " instructions pictures are shown", t,
+                    pictureSwapMs);
         }
         // 6: no more windows than the toy's activities make.
         const int count = static_cast<int>(windows.size());
@@ -624,8 +588,7 @@ private:
         }
     }
 
-    // A promise broken now: a breach once it has been broken for longer than allowed (plus the grace on a
-    // busy machine).
+    // A promise broken now: a breach once it has been broken for longer than allowed.
     void trouble(int promise, const std::string& key, const std::string& what, DWORD since, DWORD allowed) {
         const std::string id = std::to_string(promise) + ":" + key;
         auto it = troubles_.find(id);
@@ -633,20 +596,8 @@ private:
             it = troubles_.emplace(id, Trouble{since, what}).first;
         it->second.what = what;
         const DWORD lasted = now() - it->second.since;
-        if (lasted <= allowed)
-            return;
-        double load = 0;
-        if (!it->second.late && machineBusy(&load) && lasted <= allowed + graceMs) {
-            it->second.late = true;
-            return;
-        }
-        if (it->second.late && lasted <= allowed + graceMs)
-            return;
-        std::ostringstream detail;
-        detail << what << ", for " << lasted << " ms";
-        if (it->second.late)
-            detail << " (on a busy machine, " << graceMs << " ms more allowed)";
-        report(promise, detail.str());
+        if (lasted > allowed)
+            report(promise, what + ", for " + std::to_string(lasted) + " ms");
     }
 
     void settle(int promise, const std::string& key) {
@@ -656,15 +607,6 @@ private:
     }
 
     std::map<std::string, Trouble>::iterator settleLocked(std::map<std::string, Trouble>::iterator it) {
-        if (it->second.late) {
-            double load = 0;
-            machineBusy(&load);
-            std::ostringstream note;
-            note << "late on a busy machine (load " << load << "): promise " << it->first.substr(0, 1) << " held "
-                 << now() - it->second.since << " ms after it broke: " << it->second.what;
-            notes_.push_back(note.str());
-            ++lateCount_;
-        }
         return troubles_.erase(it);
     }
 
@@ -682,8 +624,6 @@ private:
     std::vector<RECT> monitorsSeen_;
     std::map<std::string, Trouble> troubles_;
     std::optional<Breach> breach_;
-    std::vector<std::string> notes_;
-    int lateCount_ = 0;
     int windowBound_ = 0;
     int mostWindows_ = 0;
     std::vector<MemorySample> memory_;
@@ -718,7 +658,8 @@ struct Mode {
     int width;
     int height;
 };
-constexpr Mode secondModes[] = {{"1024x768_60", 1024, 768}, {"1152x864", 1152, 864}, {"1280x1024", 1280, 1024}};
+constexpr Mode secondModes[] = {
+    {"1024x768_60", 1024, 768}, {"1152x864", 1152, 864}, {"1280x1024", 1280, 1024}};
 
 enum class Side { right, left };
 
@@ -735,8 +676,8 @@ std::string xrandrArguments(const Layout& layout) {
         return primary + "0x0 --output DUMMY1 --off";
     if (layout.side == Side::right)
         return primary + "0x0 --output DUMMY1 --mode " + m.name + " --pos 1024x0";
-    return "--output DUMMY1 --mode " + std::string(m.name) + " --pos 0x0 " + primary + std::to_string(m.width) +
-           "x0";
+    return "--output DUMMY1 --mode " + std::string(m.name) + " --pos 0x0 " + primary +
+           std::to_string(m.width) + "x0";
 }
 
 std::vector<RECT> expectedMonitors(const Layout& layout) {
@@ -803,10 +744,19 @@ private:
 enum class Game { none, fishing, golf, caber };
 const char* const gameNames[] = {"No Game", "Fishing", "Golf", "Caber"};
 
-enum class Place { middle, topEdge, bottomEdge, leftEdge, rightEdge, topLeftCorner, bottomRightCorner, acrossMonitors };
-const char* const placeNames[] = {"the middle", "the top edge", "the bottom edge", "the left edge",
-                                  "the right edge", "the top-left corner", "the bottom-right corner",
-                                  "across both monitors"};
+enum class Place {
+    middle,
+    topEdge,
+    bottomEdge,
+    leftEdge,
+    rightEdge,
+    topLeftCorner,
+    bottomRightCorner,
+    acrossMonitors
+};
+const char* const placeNames[] = {
+    "the middle",     "the top edge",        "the bottom edge",         "the left edge",
+    "the right edge", "the top-left corner", "the bottom-right corner", "across both monitors"};
 
 // Options' Size list, in order.
 const char* const sizeNames[] = {"Automatic", "100 %", "125 %", "150 %", "200 %", "300 %"};
@@ -853,25 +803,28 @@ public:
         clickNonKeyWindow(character, "the character");
     }
 
-    void dragCharacter(int monitor, Place place) {
-        log_.event(std::string("drag the character to ") + placeNames[static_cast<int>(place)] + " of monitor " +
+    // The character, or the golfer, dragged as a hand drags it.
+    void dragCharacter(int monitor, Place place, const char* title = "FleebaWindow") {
+        const std::string who = std::strcmp(title, "FleebaWindow") == 0 ? "the character" : "the golfer";
+        log_.event("drag " + who + " to " + placeNames[static_cast<int>(place)] + " of monitor " +
                    std::to_string(monitor + 1));
-        HWND character = spriteWindow("FleebaWindow");
-        if (character == nullptr)
-            return log_.outcome("no character shown");
+        HWND sprite = spriteWindow(title);
+        if (sprite == nullptr)
+            return log_.outcome(who + " is not shown");
         const std::optional<RECT> target = monitorAt(monitor);
         if (!target)
             return log_.outcome("monitor " + std::to_string(monitor + 1) + " is off");
         POINT grab;
-        if (!visiblePoint(character, grab))
-            return log_.outcome("the character is covered");
-        const RECT from = rectOf(character);
+        if (!visiblePoint(sprite, grab))
+            return log_.outcome(who + " is covered");
+        const RECT from = rectOf(sprite);
         const RECT to = placeFor(from, *target, place);
-        const bool userHad = userHasKeyboard();
+        const bool userHad = userHasKeyboard() && sprite != GetForegroundWindow();
         drag(grab, to.left - from.left, to.top - from.top);
         pump(300);
-        log_.outcome("the character stands at " + text(rectOf(character)));
-        if (userHad) {
+        log_.outcome(who + " stands at " + text(rectOf(sprite)));
+        // The golfer plays with keys: a drag may give them to it.
+        if (userHad && std::strcmp(title, "FleebaWindow") == 0) {
             ++keyboardJudged_;
             checkKeyboardStaysWithUser("a drag of the character");
         }
@@ -899,7 +852,8 @@ public:
         HWND window = anyMenuWindow();
         static const char* const thens[] = {"press its play box", "click its close box", "leave it open"};
         log_.event("choose " + std::string(gameNames[static_cast<int>(game)]) + " from the menu of " +
-                   nameFor(window) + (game == Game::none ? "" : std::string(", ") + thens[static_cast<int>(then)]));
+                   nameFor(window) +
+                   (game == Game::none ? "" : std::string(", ") + thens[static_cast<int>(then)]));
         if (window == nullptr)
             return log_.outcome("no window with a menu shown");
         if (!openMenu(window))
@@ -930,8 +884,9 @@ public:
         HWND picture = shown.front();
         const RECT r = rectOf(picture);
         const double scale = (r.bottom - r.top) / 316.0;
-        const POINT box = play ? POINT{r.left + static_cast<LONG>(316 * scale), r.top + static_cast<LONG>(280 * scale)}
-                               : POINT{r.left + static_cast<LONG>(346.5 * scale), r.top + static_cast<LONG>(16.5 * scale)};
+        const POINT box =
+            play ? POINT{r.left + static_cast<LONG>(316 * scale), r.top + static_cast<LONG>(280 * scale)}
+                 : POINT{r.left + static_cast<LONG>(346.5 * scale), r.top + static_cast<LONG>(16.5 * scale)};
         if (WindowFromPoint(box) != picture)
             return log_.outcome("its box is covered");
         Hand::click(box.x, box.y);
@@ -969,17 +924,6 @@ public:
         log_.outcome("keys: " + keys);
     }
 
-    void clickFish(Dice& dice) {
-        log_.event("click a fish");
-        std::vector<HWND> fish;
-        for (int pair = 0; pair < 6; ++pair)
-            if (HWND f = spriteWindow(("FishWindow" + std::to_string(pair)).c_str()))
-                fish.push_back(f);
-        if (fish.empty())
-            return log_.outcome("no fish shown");
-        clickNonKeyWindow(fish[dice.below(static_cast<int>(fish.size()))], "a fish");
-    }
-
     void playGolf(Dice& dice) {
         log_.event("golf: click the golfer, then keys");
         HWND golfer = spriteWindow("GolfFleebaWindow");
@@ -1002,34 +946,8 @@ public:
         log_.outcome("keys: " + keys);
     }
 
-    void dragGolfer(int monitor, Place place) {
-        log_.event(std::string("drag the golfer to ") + placeNames[static_cast<int>(place)] + " of monitor " +
-                   std::to_string(monitor + 1));
-        HWND golfer = spriteWindow("GolfFleebaWindow");
-        if (golfer == nullptr)
-            return log_.outcome("no golfer shown");
-        const std::optional<RECT> target = monitorAt(monitor);
-        if (!target)
-            return log_.outcome("monitor " + std::to_string(monitor + 1) + " is off");
-        POINT grab;
-        if (!visiblePoint(golfer, grab))
-            return log_.outcome("the golfer is covered");
-        const RECT from = rectOf(golfer);
-        const RECT to = placeFor(from, *target, place);
-        drag(grab, to.left - from.left, to.top - from.top);
-        pump(300);
-        log_.outcome("the golfer stands at " + text(rectOf(golfer)));
-    }
-
-    void clickGolfBallOrHole(bool ball) {
-        log_.event(std::string("click the golf ") + (ball ? "ball" : "hole"));
-        HWND window = spriteWindow(ball ? "GolfBallWindow" : "GolfHoleWindow");
-        if (window == nullptr)
-            return log_.outcome("not shown");
-        clickNonKeyWindow(window, ball ? "the golf ball" : "the hole");
-    }
-
-    // A throw: Left held with its auto-repeats sent at once (presses of them), or held for a while and let go.
+    // A throw: Left held with its auto-repeats sent at once (presses of them), or held for a while and let
+    // go.
     void throwCaber(int presses, DWORD holdMs) {
         if (holdMs == 0)
             log_.event("caber: Left held for " + std::to_string(presses) + " presses, let go");
@@ -1072,13 +990,15 @@ public:
             ++throwsJudged_;
         if (holdMs == 0 && presses >= 30 && distance < static_cast<LONG>(250 * scale))
             fail(7, "a caber thrown with " + std::to_string(presses) + " presses from " + text(from) +
-                        " came down " + std::to_string(distance) + " pixels from where it was let go (a throw "
+                        " came down " + std::to_string(distance) +
+                        " pixels from where it was let go (a throw "
                         "of that power flies some 330 pixels at 100 %)");
     }
 
-    // A right-click on a window that has no menu (a fish, the golf ball, the caber target or line).
-    void rightClickWithoutMenu(int pick) {
-        log_.event("right-click a window without a menu");
+    // A click or a right-click on a window that neither plays with keys nor has a menu: a fish, the golf
+    // ball, the caber's target or line.
+    void clickWindowWithoutKeys(int pick, bool right) {
+        log_.event(std::string(right ? "right-click" : "click") + " a window without keys or menu");
         std::vector<HWND> windows;
         for (const TopWindow& w : topWindowsOf(toy_.process->processId()))
             if (w.visible && (w.title.rfind("FishWindow", 0) == 0 || w.title == "GolfBallWindow" ||
@@ -1087,19 +1007,11 @@ public:
         if (windows.empty())
             return log_.outcome("none shown");
         HWND window = windows[pick % windows.size()];
-        clickNonKeyWindow(window, nameFor(window), true);
-        if (pumpUntil([] { return visibleMenu() != nullptr; }, 300)) {
+        clickNonKeyWindow(window, nameFor(window), right);
+        if (right && pumpUntil([] { return visibleMenu() != nullptr; }, 300)) {
             log_.outcome("a menu came up");
             RealInput::key(VK_ESCAPE);
         }
-    }
-
-    void clickCaberTargetOrLine(bool targetWindow) {
-        log_.event(std::string("click the caber ") + (targetWindow ? "target" : "line"));
-        HWND window = spriteWindow(targetWindow ? "CaberTargetWindow" : "CaberLineWindow");
-        if (window == nullptr)
-            return log_.outcome("not shown");
-        clickNonKeyWindow(window, targetWindow ? "the target" : "the line");
     }
 
     // The card's close box, or anywhere else on it (which opens its link: the test's browser only records
@@ -1114,8 +1026,10 @@ public:
         HWND card = cards.front();
         const RECT r = rectOf(card);
         const double scale = (r.right - r.left) / 362.0;
-        const POINT at = closeBox ? POINT{r.left + static_cast<LONG>(346.5 * scale), r.top + static_cast<LONG>(16.5 * scale)}
-                                  : POINT{r.left + static_cast<LONG>(180 * scale), r.top + static_cast<LONG>(280 * scale)};
+        const POINT at =
+            closeBox
+                ? POINT{r.left + static_cast<LONG>(346.5 * scale), r.top + static_cast<LONG>(16.5 * scale)}
+                : POINT{r.left + static_cast<LONG>(180 * scale), r.top + static_cast<LONG>(280 * scale)};
         clickNonKeyWindowAt(card, at, "the score card");
     }
 
@@ -1150,7 +1064,8 @@ public:
             log_.outcome("Options showed before its controls were in their places");
         }
         if (!ready)
-            return log_.outcome(dialog == nullptr ? "no Options" : "Options' controls never came to their places");
+            return log_.outcome(dialog == nullptr ? "no Options"
+                                                  : "Options' controls never came to their places");
         HWND sizes = GetDlgItem(dialog, IDC_SIZE_CHOICE);
         const RECT field = rectOf(sizes);
         Hand::click(middleOf(field).x, middleOf(field).y);
@@ -1164,8 +1079,8 @@ public:
         MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&items), 2);
         if (byMouse && SendMessageTimeoutA(list, LB_GETITEMHEIGHT, 0, 0, SMTO_NORMAL, 2000, &itemHeight) &&
             itemHeight > 0 && items.top + static_cast<LONG>(itemHeight) * (choice + 1) <= items.bottom) {
-            Hand::click((items.left + items.right) / 2,
-                             items.top + static_cast<LONG>(itemHeight) * choice + static_cast<LONG>(itemHeight) / 2);
+            Hand::click((items.left + items.right) / 2, items.top + static_cast<LONG>(itemHeight) * choice +
+                                                            static_cast<LONG>(itemHeight) / 2);
         } else {
             RealInput::key(VK_HOME);
             for (int i = 0; i < choice; ++i)
@@ -1200,8 +1115,8 @@ public:
             return log_.outcome("monitor " + std::to_string(monitor + 1) + " is off");
         if (fullScreen_[monitor])
             return log_.outcome("there is one already");
-        fullScreen_[monitor] = std::make_unique<UserWindow>(WS_POPUP, m->left, m->top, m->right - m->left,
-                                                            m->bottom - m->top);
+        fullScreen_[monitor] =
+            std::make_unique<UserWindow>(WS_POPUP, m->left, m->top, m->right - m->left, m->bottom - m->top);
         fullScreenRect_[monitor] = *m;
     }
 
@@ -1327,10 +1242,12 @@ public:
         std::printf("Top-level windows of the toy: %sbound %d\n", summary.c_str(), bound);
         // Wine 8's GetGuiResources is a stub: where it answers 0 there are no GDI or USER counts to bound.
         HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, toy_.process->processId());
-        const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS), user = GetGuiResources(process, GR_USEROBJECTS);
+        const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS),
+                    user = GetGuiResources(process, GR_USEROBJECTS);
         CloseHandle(process);
         if (gdi == 0 && user == 0)
-            std::printf("GDI and USER object counts: the platform answers 0 (a stub under Wine); not judged\n");
+            std::printf(
+                "GDI and USER object counts: the platform answers 0 (a stub under Wine); not judged\n");
         else
             std::printf("GDI objects %lu, USER objects %lu (not bounded)\n", gdi, user);
         log_.outcome("windows per activity: " + summary + "bound " + std::to_string(bound));
@@ -1365,37 +1282,42 @@ public:
         add(anyMenu && !instructions, 2, [&] { rightClickAndEscape(); });
         add(anyMenu && !instructions, 5, [&] {
             const int roll = dice.below(10);
-            chooseGame(static_cast<Game>(dice.below(4)), roll < 5 ? Then::play : roll < 8 ? Then::close : Then::leaveOpen);
+            chooseGame(static_cast<Game>(dice.below(4)), roll < 5   ? Then::play
+                                                         : roll < 8 ? Then::close
+                                                                    : Then::leaveOpen);
         });
         add(instructions, 6, [&] { answerInstructions(dice.chance(60)); });
         add(game == Game::fishing, 6, [&] { playFishing(dice); });
-        add(game == Game::fishing, 2, [&] { clickFish(dice); });
         add(game == Game::golf, 6, [&] { playGolf(dice); });
-        add(game == Game::golf, 1, [&] { dragGolfer(monitor, place); });
-        add(game == Game::golf, 2, [&] { clickGolfBallOrHole(dice.chance(50)); });
+        add(game == Game::golf, 1, [&] { dragCharacter(monitor, place, "GolfFleebaWindow"); });
         add(game == Game::caber, 8, [&] {
             if (dice.chance(70))
                 throwCaber(30 + dice.below(11), 0);
             else
                 throwCaber(0, 150 + dice.below(1200));
         });
-        add(game == Game::caber, 2, [&] { clickCaberTargetOrLine(dice.chance(50)); });
         add(card && !instructions, 2, [&] { clickCard(dice.chance(50)); });
-        add(game != Game::none && !instructions, 2, [&] { rightClickWithoutMenu(dice.below(1000)); });
-        add(anyMenu && !instructions, 3, [&] { chooseSize(dice.below(6), dice.chance(65), dice.chance(50)); });
+        add(game != Game::none && !instructions, 4,
+            [&] { clickWindowWithoutKeys(dice.below(1000), dice.chance(50)); });
+        add(anyMenu && !instructions, 3,
+            [&] { chooseSize(dice.below(6), dice.chance(65), dice.chance(50)); });
         // The desktop
         desktop = true;
         add(!fullScreen_[monitor], 3, [&] { fullScreenAppears(monitor); });
-        add(fullScreen_[0] || fullScreen_[1], 3, [&] { fullScreenGoes(fullScreen_[monitor] ? monitor : 1 - monitor); });
+        add(fullScreen_[0] || fullScreen_[1], 3,
+            [&] { fullScreenGoes(fullScreen_[monitor] ? monitor : 1 - monitor); });
         add(true, 4, [&] { userClicksWindow(otherMonitor, dice.below(1000)); });
         add(layout_.secondOn, 2, [&] { arrangeMonitors(Layout{false, layout_.side, layout_.mode}); });
         add(!layout_.secondOn, 3, [&] {
             arrangeMonitors(Layout{true, dice.chance(50) ? Side::left : Side::right, dice.below(3)});
         });
         add(layout_.secondOn, 2, [&] {
-            arrangeMonitors(Layout{true, layout_.side == Side::left ? Side::right : Side::left, layout_.mode});
+            arrangeMonitors(
+                Layout{true, layout_.side == Side::left ? Side::right : Side::left, layout_.mode});
         });
-        add(layout_.secondOn, 2, [&] { arrangeMonitors(Layout{true, layout_.side, (layout_.mode + 1 + dice.below(2)) % 3}); });
+        add(layout_.secondOn, 2, [&] {
+            arrangeMonitors(Layout{true, layout_.side, (layout_.mode + 1 + dice.below(2)) % 3});
+        });
         add(true, 1, [&] { waitAMoment(300 + dice.below(1500)); });
         int total = 0;
         for (const Choice& c : choices)
@@ -1418,8 +1340,9 @@ public:
             step();
             if (now() >= nextReport) {
                 nextReport += 60000;
-                std::printf("%.0f s: %d events, %d top-level windows, resident %.1f MB\n", (now() - began) / 1000.0,
-                            log_.count(), watch_->windowCount(), watch_->residentMemory() / 1048576.0);
+                std::printf("%.0f s: %d events, %d top-level windows, resident %.1f MB\n",
+                            (now() - began) / 1000.0, log_.count(), watch_->windowCount(),
+                            watch_->residentMemory() / 1048576.0);
                 std::fflush(stdout);
             }
         }
@@ -1448,7 +1371,7 @@ public:
         pump(desktopChanged ? allowanceMs : 200);
         if (watch_->shown(Kind::instructions) != picturesBefore)
             log_.outcome("an instructions picture came up");
-        pumpUntil([&] { return !watch_->troubled(); }, allowanceMs + graceMs + 2000);
+        pumpUntil([&] { return !watch_->troubled(); }, allowanceMs + 2000);
         check();
         noteNewGround();
     }
@@ -1473,8 +1396,6 @@ public:
 
     // The watch's verdicts so far.
     void check() {
-        for (const std::string& note : watch_->takeNotes())
-            log_.outcome(note);
         if (failed_)
             return;
         if (const auto breach = watch_->breach())
@@ -1488,17 +1409,17 @@ public:
         log_.outcome("PROMISE " + std::to_string(promise) + " BROKEN: " + detail);
         ADD_FAILURE() << "Promise " << promise << " broken: " << detail << "\n"
                       << (fixedCase_ ? "In this fixed case"
-                                     : "Seed " + std::to_string(seed_) + " (FLEEBA_CHAOS_SEED=" +
-                                           std::to_string(seed_) + ")")
+                                     : "Seed " + std::to_string(seed_) +
+                                           " (FLEEBA_CHAOS_SEED=" + std::to_string(seed_) + ")")
                       << "; the last 20 events:\n"
                       << log_.last(20);
     }
 
     void summary() const {
         std::printf("Seed %u: %d events in %.1f s of chaos; the keyboard judged after %d clicks, drags and "
-                    "menus, %d long throws judged; %d promises held late on a busy machine; Options seen before "
+                    "menus, %d long throws judged; Options seen before "
                     "its controls were placed: %d time(s); most top-level windows %d (bound %d)\n",
-                    seed_, log_.count(), chaosMs_ / 1000.0, keyboardJudged_, throwsJudged_, watch_->lateCount(),
+                    seed_, log_.count(), chaosMs_ / 1000.0, keyboardJudged_, throwsJudged_,
                     optionsSeenUnplaced_, watch_->mostWindows(), windowBound_);
     }
 
@@ -1521,7 +1442,6 @@ public:
         watch_.reset();
         toy_.quit();
     }
-
 
 private:
     void pump(DWORD ms) { pumpMessages(ms); }
@@ -1737,17 +1657,15 @@ private:
         const std::vector<HWND> picturesBefore = watch_->shown(Kind::instructions);
         if (pumpUntil([] { return userHasKeyboard(); }, allowanceMs))
             return;
-        if (machineBusy() && pumpUntil([] { return userHasKeyboard(); }, graceMs))
-            return log_.outcome("late on a busy machine: the keyboard came back");
         if (watch_->shown(Kind::instructions) != picturesBefore)
             return log_.outcome("not judged: an instructions picture came up");
         HWND front = GetForegroundWindow();
-        fail(5, after + ": the keyboard stayed with \"" + tamba::test::windowTitle(front) + "\" (" + classOf(front) +
-                    ")");
+        fail(5, after + ": the keyboard stayed with \"" + tamba::test::windowTitle(front) + "\" (" +
+                    classOf(front) + ")");
     }
 
-    // Whether Options' controls stand where the dialog places them at its scale (the OK and Cancel buttons and
-    // the size list), rather than where its template put them.
+    // Whether Options' controls stand where the dialog places them at its scale (the OK and Cancel buttons
+    // and the size list), rather than where its template put them.
     static bool optionsControlsPlaced(HWND dialog) {
         const RECT d = rectOf(dialog);
         const double scale = (d.right - d.left) / 362.0;
@@ -1755,12 +1673,14 @@ private:
             int id;
             LONG left, top;
         };
-        for (const Place& p : {Place{IDOK, 256, 206}, Place{IDCANCEL, 256, 236}, Place{IDC_SIZE_CHOICE, 72, 168}}) {
+        for (const Place& p :
+             {Place{IDOK, 256, 206}, Place{IDCANCEL, 256, 236}, Place{IDC_SIZE_CHOICE, 72, 168}}) {
             HWND control = GetDlgItem(dialog, p.id);
             if (control == nullptr || !IsWindowVisible(control))
                 return false;
             const RECT c = rectOf(control);
-            if (std::abs(c.left - d.left - p.left * scale) > 1.5 || std::abs(c.top - d.top - p.top * scale) > 1.5)
+            if (std::abs(c.left - d.left - p.left * scale) > 1.5 ||
+                std::abs(c.top - d.top - p.top * scale) > 1.5)
                 return false;
         }
         return true;
@@ -1809,13 +1729,15 @@ private:
                 perMinute += " " + std::to_string(s.bytes / 1024);
                 nextMinute += 60000;
             }
-        std::printf("Resident memory each minute of chaos (kB):%s; new ground last broken %.0f s into the chaos\n",
-                    perMinute.c_str(), static_cast<LONG>(newGroundAt_ - chaosBegan_) / 1000.0);
+        std::printf(
+            "Resident memory each minute of chaos (kB):%s; new ground last broken %.0f s into the chaos\n",
+            perMinute.c_str(), static_cast<LONG>(newGroundAt_ - chaosBegan_) / 1000.0);
         const DWORD from = std::max<DWORD>(chaosBegan_ + memoryWarmUpMs, newGroundAt_ + 10000);
         const DWORD end = samples.back().at;
         if (static_cast<LONG>(end - from) < 120000) {
-            std::printf("Resident memory: not judged (less than two minutes after the first minute and the last "
-                        "new ground)\n");
+            std::printf(
+                "Resident memory: not judged (less than two minutes after the first minute and the last "
+                "new ground)\n");
             return;
         }
         auto middleValue = [&](DWORD start) {
@@ -1886,8 +1808,8 @@ TEST(DesktopChaos, FoundCaberFliesOnAMonitorLeftOfThePrimary) {
     chaos.check();
 }
 
-// Promise 2, seed 3862564879 (the top-left corner of monitor 2, then 300 %): a larger size grows the character
-// from its feet up; standing at the top edge, it went two thirds off the monitor.
+// Promise 2, seed 3862564879 (the top-left corner of monitor 2, then 300 %): a larger size grows the
+// character from its feet up; standing at the top edge, it went two thirds off the monitor.
 TEST(DesktopChaos, FoundALargerSizeKeepsTheCharacterOnItsMonitor) {
     Chaos chaos;
     ASSERT_NO_FATAL_FAILURE(chaos.start());
@@ -1896,10 +1818,11 @@ TEST(DesktopChaos, FoundALargerSizeKeepsTheCharacterOnItsMonitor) {
     chaos.check();
 }
 
-// Promise 5, seed 12 (on a toy with the other faults mended locally, 1745 s into the run): the score card stood
-// down under a full-screen window on its monitor while the user turned to a window on the other monitor; once
-// the full-screen window went, a click on the card's close box left the keyboard with nobody (the foreground
-// went to the desktop). On the toy as it is, the full-screen fault (promise 4) shows first, at the second event.
+// Promise 5, seed 12 (on a toy with the other faults mended locally, 1745 s into the run): the score card
+// stood down under a full-screen window on its monitor while the user turned to a window on the other
+// monitor; once the full-screen window went, a click on the card's close box left the keyboard with nobody
+// (the foreground went to the desktop). On the toy as it is, the full-screen fault (promise 4) shows first,
+// at the second event.
 TEST(DesktopChaos, FoundTheCardsCloseBoxLeavesTheKeyboardWithTheUser) {
     Chaos chaos;
     ASSERT_NO_FATAL_FAILURE(chaos.start());
@@ -1911,9 +1834,9 @@ TEST(DesktopChaos, FoundTheCardsCloseBoxLeavesTheKeyboardWithTheUser) {
     chaos.check();
 }
 
-// Promise 3, seeds 31, 43 and 12 (run on a toy with the full-screen fault mended locally, so as to get past it;
-// monitor 2 moved left or went off while a game's instructions showed there): the game started again from inside
-// its own instructions, leaving two pictures.
+// Promise 3, seeds 31, 43 and 12 (run on a toy with the full-screen fault mended locally, so as to get past
+// it; monitor 2 moved left or went off while a game's instructions showed there): the game started again from
+// inside its own instructions, leaving two pictures.
 TEST(DesktopChaos, FoundOneInstructionsPictureWhenItsMonitorGoes) {
     Chaos chaos;
     ASSERT_NO_FATAL_FAILURE(chaos.start());
