@@ -42,8 +42,8 @@ bool runXrandr(const std::string& arguments, const std::function<void()>& meanwh
 
 ::testing::AssertionResult xrandr(const std::string& arguments, int monitors) {
     if (!runXrandr(arguments))
-        return ::testing::AssertionFailure() << "xrandr " << arguments << " did not start or end: error "
-                                             << GetLastError();
+        return ::testing::AssertionFailure()
+               << "xrandr " << arguments << " did not start or end: error " << GetLastError();
     if (!pumpUntil([&] { return GetSystemMetrics(SM_CMONITORS) == monitors; }, 5000))
         return ::testing::AssertionFailure() << "after xrandr " << arguments << " the platform counts "
                                              << GetSystemMetrics(SM_CMONITORS) << " monitors";
