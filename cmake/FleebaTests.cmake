@@ -45,7 +45,8 @@ foreach(src ${test_sources})
     file(RELATIVE_PATH reldir ${CMAKE_SOURCE_DIR}/tests ${dir})
     fleeba_add_test_executable(${src} ${CMAKE_BINARY_DIR}/tests)
     string(REPLACE "/" "." prefix "${reldir}")
-    add_test(NAME ${prefix}.${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${prefix}.${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/run-test.sh $<TARGET_FILE:${name}>
+             WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     # They share the one private display and prefix: one at a time, beside the tests that have their own.
     set_tests_properties(${prefix}.${name} PROPERTIES TIMEOUT ${FLEEBA_TEST_TIMEOUT} RESOURCE_LOCK shared_display)
     # End-to-end and resource tests use the real program file.
