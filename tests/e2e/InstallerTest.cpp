@@ -174,16 +174,7 @@ std::string shortcutTarget(const std::string& path) {
 std::set<std::string> tempEntries() {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    std::set<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((std::string(temp) + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.insert(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
+    return tamba::test::filesMatching(std::string(temp) + "*");
 }
 
 // How many processes run the program, whichever copy.
@@ -237,24 +228,8 @@ void startFromShortcut(Toy& toy) {
     ASSERT_TRUE(QueryFullProcessImageNameA(toy.process, 0, image, &size));
     EXPECT_EQ(lowered(image), lowered(installedProgram()));
     // The splash panel first, for some seconds, then the character.
-    auto characterShown = [&] {
-        for (HWND window : visibleWindowsOf(toy.id))
-            if (tamba::test::windowTitle(window) == "FleebaWindow")
-                return (toy.character = window) != nullptr;
-        return false;
-    };
-    ASSERT_TRUE(pumpUntil(characterShown, 30000)) << "the character never appeared";
-    pumpUntil([&] { return rectOf(toy.character).left == 470; }, 2000);
-}
-
-HWND dialogOf(DWORD processId) {
-    for (HWND window : visibleWindowsOf(processId)) {
-        char name[32] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) == "#32770")
-            return window;
-    }
-    return nullptr;
+    toy.character = tamba::test::characterOf(toy.id);
+    ASSERT_NE(toy.character, nullptr) << "the character never appeared";
 }
 
 bool ticked(HWND dialog, int id) {
@@ -276,7 +251,8 @@ void runOnStartupWithoutSounds(const Toy& toy) {
     ASSERT_TRUE(pumpUntil([] { return visibleMenu() != nullptr; }, 3000)) << "no menu";
     RealInput::key('O');
     HWND dialog = nullptr;
-    ASSERT_TRUE(pumpUntil([&] { return (dialog = dialogOf(toy.id)) != nullptr; }, 5000)) << "no Options";
+    ASSERT_TRUE(pumpUntil([&] { return (dialog = tamba::test::dialogOf(toy.id)) != nullptr; }, 5000))
+        << "no Options";
     ASSERT_FALSE(ticked(dialog, IDC_RUN_ON_STARTUP));
     ASSERT_TRUE(ticked(dialog, IDC_PLAY_SOUNDS));
     clickControl(dialog, IDC_RUN_ON_STARTUP, true);

@@ -87,25 +87,8 @@ struct RunningProgram {
 void start(RunningProgram& program) {
     program.process = std::make_unique<DebuggedProcess>("\"" + tamba::test::programPath() + "\"");
     ASSERT_TRUE(program.process->started());
-    const DWORD id = program.process->processId();
-    auto characterShown = [&] {
-        for (HWND window : visibleWindowsOf(id))
-            if (tamba::test::windowTitle(window) == "FleebaWindow")
-                return (program.character = window) != nullptr;
-        return false;
-    };
-    ASSERT_TRUE(pumpUntil(characterShown, 30000)) << "the character never appeared";
-    pumpUntil([&] { return rectOf(program.character).left == 470; }, 2000);
-}
-
-HWND dialogOf(DWORD processId) {
-    for (HWND window : visibleWindowsOf(processId)) {
-        char name[32] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) == "#32770")
-            return window;
-    }
-    return nullptr;
+    program.character = tamba::test::characterOf(program.process->processId());
+    ASSERT_NE(program.character, nullptr) << "the character never appeared";
 }
 
 // Right-click on the character, then the menu's Options entry by its key.
@@ -118,7 +101,8 @@ HWND openOptions(RunningProgram& program) {
         return nullptr;
     RealInput::key('O');
     HWND dialog = nullptr;
-    pumpUntil([&] { return (dialog = dialogOf(program.process->processId())) != nullptr; }, 5000);
+    pumpUntil([&] { return (dialog = tamba::test::dialogOf(program.process->processId())) != nullptr; },
+              5000);
     return dialog;
 }
 

@@ -75,16 +75,7 @@ std::string tempDirectory() {
 
 // The link's shortcut files in the temporary directory.
 std::set<std::string> shortcuts() {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((tempDirectory() + "tmp*.url").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.insert(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
+    return tamba::test::filesMatching(tempDirectory() + "tmp*.url");
 }
 
 // Deletes the shortcuts that appeared since the first list was taken; returns how many there were.

@@ -166,4 +166,44 @@ std::string versionText(const std::string& path, const char* name) {
     return text;
 }
 
+HWND characterOf(DWORD processId) {
+    HWND character = nullptr;
+    const bool shown = pumpUntil(
+        [&] {
+            for (HWND window : visibleWindowsOf(processId))
+                if (windowTitle(window) == "FleebaWindow")
+                    return (character = window) != nullptr;
+            return false;
+        },
+        30000);
+    if (!shown)
+        return nullptr;
+    // Past the splash the character walks to its place in the middle of the screen.
+    pumpUntil([&] { return rectOf(character).left == 470; }, 2000);
+    return character;
+}
+
+HWND dialogOf(DWORD processId) {
+    for (HWND window : visibleWindowsOf(processId)) {
+        char name[32] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (std::string(name) == "#32770")
+            return window;
+    }
+    return nullptr;
+}
+
+std::set<std::string> filesMatching(const std::string& pattern) {
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.insert(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 } // namespace tamba::test

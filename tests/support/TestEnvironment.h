@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -33,6 +34,15 @@ HWND waitForWindow(const char* title, DWORD timeoutMs);
 std::vector<HWND> visibleWindowsOf(DWORD processId);
 
 std::string windowTitle(HWND window);
+
+// The process's character window once it stands in its place past the splash panel (30 s at most), or null.
+HWND characterOf(DWORD processId);
+
+// The process's first visible dialog box, or null.
+HWND dialogOf(DWORD processId);
+
+// The names of the files that match a pattern ("C:\\dir\\*.url", say).
+std::set<std::string> filesMatching(const std::string& pattern);
 
 RECT rectOf(HWND window);
 
