@@ -13,4 +13,4 @@ export WINEPREFIX=$FLEEBA_BUILD/wineprefix-$name
 trap stop_private_display EXIT INT TERM
 start_private_display
 ensure_prefix
-wine "$@"
+run_wine "$@"

@@ -6,8 +6,9 @@
 #
 #   scripts/run-test.sh program.exe [arguments]
 set -uo pipefail
+source "$(dirname "$0")/wine-env.sh"
 out=$(mktemp)
-wine "$@" >"$out" 2>&1 </dev/null
+run_wine "$@" >"$out" 2>&1 </dev/null
 status=$?
 cat "$out"
 for fd in $(find /proc/[0-9]*/fd -maxdepth 1 -lname "$out" 2>/dev/null); do

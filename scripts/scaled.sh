@@ -15,4 +15,4 @@ trap stop_private_display EXIT INT TERM
 start_private_display
 ensure_prefix
 set_prefix_dpi "$dpi"
-wine "$@"
+run_wine "$@"

@@ -13,4 +13,4 @@ export WINEPREFIX=$FLEEBA_BUILD/wineprefix-two-monitors
 trap stop_private_display EXIT INT TERM
 start_two_monitor_display
 ensure_prefix
-wine "$@"
+run_wine "$@"

@@ -21,10 +21,14 @@ FLEEBA_BUILD=$FLEEBA_ROOT/build/$FLEEBA_PRESET
 # whenever it is installed; a directory of stand-ins ahead on the PATH sends them to the 64-bit one.
 if [ "$FLEEBA_PRESET" = win64 ]; then
   mkdir -p "$FLEEBA_ROOT/build/wine64-loader"
-  for name in wine wine-stable; do
-    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$FLEEBA_ROOT/build/wine64-loader/$name"
-    chmod +x "$FLEEBA_ROOT/build/wine64-loader/$name"
+  # (A loop variable of its own: the scripts that source this file have theirs.)
+  for fleeba_loader in wine wine-stable; do
+    # Written aside and moved into place: a test starting beside this never runs a half-written one.
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$FLEEBA_ROOT/build/wine64-loader/$fleeba_loader.$$"
+    chmod +x "$FLEEBA_ROOT/build/wine64-loader/$fleeba_loader.$$"
+    mv -f "$FLEEBA_ROOT/build/wine64-loader/$fleeba_loader.$$" "$FLEEBA_ROOT/build/wine64-loader/$fleeba_loader"
   done
+  unset fleeba_loader
   case ":$PATH:" in
     *":$FLEEBA_ROOT/build/wine64-loader:"*) ;;
     *) export PATH="$FLEEBA_ROOT/build/wine64-loader:$PATH" ;;
@@ -105,6 +109,48 @@ CONF
   openbox >/dev/null 2>&1 &
   private_pids+=($!)
   sleep 0.5
+}
+
+# This prefix's Wine server, if one runs.
+prefix_server() {
+  local pid
+  for pid in $(pgrep '^wineserver'); do
+    if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+      echo "$pid"
+      return
+    fi
+  done
+}
+
+# Stops the program (a pid) if this prefix's server ends under it: Wine's server has crashed then, and the
+# program would wait for its answer until a timeout.
+stop_if_server_crashes() {
+  local server=""
+  while kill -0 "$1" 2>/dev/null; do
+    [ -n "$server" ] || server=$(prefix_server)
+    if [ -n "$server" ] && ! kill -0 "$server" 2>/dev/null; then
+      sleep 5 >/dev/null 2>&1
+      if kill -0 "$1" 2>/dev/null; then
+        echo "Wine's server crashed while the program ran (see the kernel log); the program is stopped" >&2
+        kill -9 "$1" 2>/dev/null
+      fi
+      return
+    fi
+    sleep 1 >/dev/null 2>&1
+  done
+}
+
+# Runs a Windows program under Wine and returns its status, watched by stop_if_server_crashes.
+run_wine() {
+  local program watcher status=0
+  wine "$@" &
+  program=$!
+  stop_if_server_crashes "$program" &
+  watcher=$!
+  wait "$program" || status=$?
+  kill "$watcher" 2>/dev/null || true
+  wait "$watcher" 2>/dev/null || true
+  return $status
 }
 
 # Every process that runs in this prefix (its environment names it).

@@ -50,4 +50,4 @@ for _ in $(seq 1 100); do
 done
 export FLEEBA_SOUND_RECORDING="Z:${sound//\//\\}\\recording.raw"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-wine "$@"
+run_wine "$@"

@@ -1435,6 +1435,13 @@ public:
             arrange(Layout{});
             pump(allowanceMs);
         }
+        // Wine's server also crashes when the foreground program ends while the cursor it last recorded
+        // lies outside the screen (where a monitor on the other side was): it warps the cursor back with no
+        // client to warp it for. The pointer is put on the primary monitor first.
+        if (const std::optional<RECT> primary = monitorAt(0)) {
+            RealInput::moveTo((primary->left + primary->right) / 2, (primary->top + primary->bottom) / 2);
+            pump(allowanceMs);
+        }
         for (auto& f : fullScreen_)
             f.reset();
         for (auto& u : user_)
