@@ -1423,8 +1423,9 @@ public:
                     optionsSeenUnplaced_, watch_->mostWindows(), windowBound_);
     }
 
-    // Puts the monitors back side by side (Wine's server may crash if the toy ends after one of its windows
-    // stood on a monitor that went), closes the user's windows and quits the toy.
+    // Puts the monitors back side by side and the pointer on the primary monitor, closes the user's windows
+    // and quits the toy. Wine 8's server crashes when the foreground program ends while the pointer it last
+    // recorded lies off every monitor: it warps the pointer back with no client to warp it for.
     void finish() {
         if (finished_ || !toy_.process)
             return;
@@ -1435,9 +1436,6 @@ public:
             arrange(Layout{});
             pump(allowanceMs);
         }
-        // Wine's server also crashes when the foreground program ends while the cursor it last recorded
-        // lies outside the screen (where a monitor on the other side was): it warps the cursor back with no
-        // client to warp it for. The pointer is put on the primary monitor first.
         if (const std::optional<RECT> primary = monitorAt(0)) {
             RealInput::moveTo((primary->left + primary->right) / 2, (primary->top + primary->bottom) / 2);
             pump(allowanceMs);

@@ -148,8 +148,8 @@ TEST(TwoMonitors, TheToyLivesAndPlaysOnEitherMonitorAndNothingIsLostWhenOneGoes)
         5000))
         << "the character was left off the shrunk monitor";
 
-    // Wine 8's server crashes when the program ends after one of its windows stood on a monitor that
-    // went, unless the monitor is back by then.
+    // Wine 8's server crashes when the foreground program ends while the pointer it last recorded lies off
+    // every monitor (here on the second, which went): the monitors come back first.
     ASSERT_TRUE(
         xrandr("--output DUMMY0 --mode 1024x768_60 --output DUMMY1 --mode 1024x768_60 --pos 1024x0", 2));
     ASSERT_NO_FATAL_FAILURE(toy.quit());
