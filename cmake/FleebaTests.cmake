@@ -79,8 +79,8 @@ fleeba_add_test_executable(${CMAKE_SOURCE_DIR}/tests/e2e/SoundInPlayTest.cpp ${C
 add_dependencies(SoundInPlayTest fleeba)
 add_test(NAME e2e.SoundInPlayTest COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sound.sh $<TARGET_FILE:SoundInPlayTest>
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-# It times each sound against the moment it belongs to, to 200 ms: alone, as a measurement must be (beside
-# another test its recording once ran 585 ms off).
+# It times each sound against the moment it belongs to, to 200 ms: alone, so that no other test's load
+# stands between a key and its sound.
 set_tests_properties(e2e.SoundInPlayTest PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 
 # The toy at 125 % and 200 % (cheap checks), and at 150 % with a round of caber played.

@@ -16,18 +16,14 @@ WAVEHDR SoundEffects::header_ = {};
 namespace {
 // The generator's format: 16-bit mono PCM at 22050 Hz.
 constexpr DWORD sampleRate = 22050;
+} // namespace
 
-// The samples of a WAVE resource: the "data" chunk of its RIFF file, or null.
-const char* samplesOf(int number, DWORD& bytes) {
-    app::Application* application = app::Application::current();
-    if (application == nullptr)
-        return nullptr;
-    const HINSTANCE instance = application->instanceHandle();
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(number), "WAVE");
+const char* SoundEffects::samplesOf(HMODULE module, int number, DWORD& bytes) {
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(number), "WAVE");
     if (found == nullptr)
         return nullptr;
-    const auto* file = static_cast<const char*>(LockResource(LoadResource(instance, found)));
-    const DWORD size = SizeofResource(instance, found);
+    const auto* file = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    const DWORD size = SizeofResource(module, found);
     if (file == nullptr || size < 12 || std::memcmp(file, "RIFF", 4) != 0 ||
         std::memcmp(file + 8, "WAVE", 4) != 0)
         return nullptr;
@@ -44,7 +40,6 @@ const char* samplesOf(int number, DWORD& bytes) {
     }
     return nullptr;
 }
-} // namespace
 
 void SoundEffects::setEnabled(bool on) {
     enabled_ = on;
@@ -96,7 +91,9 @@ void SoundEffects::play(int number) {
     if (device_ == nullptr)
         return;
     DWORD bytes = 0;
-    const char* samples = samplesOf(number, bytes);
+    app::Application* application = app::Application::current();
+    const char* samples =
+        application != nullptr ? samplesOf(application->instanceHandle(), number, bytes) : nullptr;
     if (samples == nullptr) {
         fail("find sound " + util::String::fromInt(number));
         return;

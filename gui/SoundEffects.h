@@ -38,6 +38,10 @@ public:
     static void close();
     static void play(int number);
 
+    // The samples of a module's WAVE resource (the "data" chunk of its RIFF file, 16-bit mono PCM at
+    // 22050 Hz), or null; bytes is their size.
+    static const char* samplesOf(HMODULE module, int number, DWORD& bytes);
+
     // The last sound asked for while on, and how many were, for tests.
     static int last() { return last_; }
     static unsigned count() { return count_; }

@@ -1432,14 +1432,11 @@ public:
         finished_ = true;
         if (visibleMenu() != nullptr)
             RealInput::key(VK_ESCAPE);
-        if (!listsExactly(expectedMonitors(Layout{}))) {
+        if (!listsExactly(expectedMonitors(Layout{})))
             arrange(Layout{});
-            pump(allowanceMs);
-        }
-        if (const std::optional<RECT> primary = monitorAt(0)) {
+        if (const std::optional<RECT> primary = monitorAt(0))
             RealInput::moveTo((primary->left + primary->right) / 2, (primary->top + primary->bottom) / 2);
-            pump(allowanceMs);
-        }
+        pump(allowanceMs);
         for (auto& f : fullScreen_)
             f.reset();
         for (auto& u : user_)

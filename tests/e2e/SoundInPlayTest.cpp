@@ -1,6 +1,7 @@
 // The toy in play with real sound (run by scripts/with-sound.sh, whose sound server records everything the
 // program plays): each effect is heard within 200 ms of the moment a player sees, and with the Options box
 // "Play music and sounds" cleared the same play is silent.
+#include "gui/SoundEffects.h"
 #include "res/resource.h"
 #include "support/CardReader.h"
 #include "support/GameLauncher.h"
@@ -146,26 +147,16 @@ private:
     long long startMs_;
 };
 
-// One of the toy's sounds as its program file holds it: the samples of the WAVE resource's "data" chunk.
+// One of the toy's sounds as its program file holds it.
 std::vector<short> soundOf(int number) {
     std::vector<short> sound;
     HMODULE program = LoadLibraryExA(tamba::test::programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (program == nullptr)
         return sound;
-    if (HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(number), "WAVE")) {
-        const auto* file = static_cast<const char*>(LockResource(LoadResource(program, found)));
-        const DWORD size = SizeofResource(program, found);
-        for (DWORD at = 12; file != nullptr && at + 8 <= size;) {
-            DWORD length = 0;
-            std::memcpy(&length, file + at + 4, 4);
-            length = std::min<DWORD>(length, size - at - 8);
-            if (std::memcmp(file + at, "data", 4) == 0) {
-                sound.resize(length / 2);
-                std::memcpy(sound.data(), file + at + 8, sound.size() * 2);
-                break;
-            }
-            at += 8 + length + (length & 1);
-        }
+    DWORD bytes = 0;
+    if (const char* samples = tamba::gui::SoundEffects::samplesOf(program, number, bytes)) {
+        sound.resize(bytes / 2);
+        std::memcpy(sound.data(), samples, sound.size() * 2);
     }
     FreeLibrary(program);
     return sound;
